@@ -1,0 +1,1139 @@
+/*
+ * rukm.h - small-matrix and small-vector arithmetic in 32-bit (32f) and 64-bit (64f)
+ * IEEE floating point, for single objects and for arrays of objects.
+ *
+ * Naming: rukm + operation + "_" + operand code + "_" + element type [+ "_L" | "_P"].
+ * Operand codes name the sources in order: m matrix, t transposed matrix (the transpose
+ * of what is stored), v vector, c constant; a letter followed by "a" is an array of
+ * count such objects. The destination is an array whenever a source is.
+ *
+ * Operands are caller memory described by pointers and byte distances (strides and
+ * shifts are in bytes, never elements). Element (i, j) of object k is found at:
+ *
+ *   standard layout      base + k*objStride + i*rowStride + j*elemStride
+ *   pointer-list  (_L)   list[k] + shift + i*rowStride + j*elemStride
+ *   element-pointer (_P) ptr[i*width + j] + shift + k*objStride
+ *
+ * (a transposed operand swaps i and j: standard and _L read base + j*rowStride +
+ * i*elemStride, _P reads ptr[j*height + i]; a vector has only i with elemStride, and
+ * in _P element i is ptr[i]). In _L exports only array operands are pointer lists;
+ * single operands stay in the standard layout. In _P exports every vector or matrix
+ * operand is an element-pointer array; a constant array is a base pointer with its
+ * objStride. A single constant is passed by value.
+ *
+ * Parameters: each operand's group (pointer, then objStride/rowStride/elemStride, or
+ * shift/rowStride/elemStride, or shift/objStride) in the order of the operand code
+ * (the vector before the constant), then the destination, then the sizes, then count.
+ *
+ * Checks, in this order unless an export says otherwise; the first failing group
+ * decides and nothing is read or written before all pass: null pointers (rukErrNullPtr),
+ * count >= 1 (rukErrCount), sizes >= 1 (rukErrSize), every stride a positive multiple
+ * of the element size (rukErrStride), every shift a non-negative multiple of the
+ * element size (rukErrShift).
+ *
+ * Array calls large enough to be worth it run on up to rukGetNumThreads() threads;
+ * results never depend on the thread count. The library allocates nothing for the
+ * caller and keeps no state between calls: every export may be called from several
+ * threads at once.
+ */
+#ifndef RUKM_H
+#define RUKM_H
+
+#include <stdint.h>
+
+#include "rukcore.h"
+
+#define RUKM_API RUK_API
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Version record of the library. */
+typedef struct rukLibraryVersion {
+    int32_t major;           /* major version                                   */
+    int32_t minor;           /* minor version                                   */
+    int32_t buildMajor;      /* build series                                    */
+    int32_t build;           /* build number                                    */
+    char cpuCode[4];         /* processor target of this build, NUL padded      */
+    const char* fileName;    /* name of the library file the record describes   */
+    const char* versionText; /* version in words                                */
+    const char* buildDate;   /* date of the build                               */
+} rukLibraryVersion;
+
+/* Returns the library's constant version record (never null, same pointer on every call). */
+RUKM_API const rukLibraryVersion* rukmGetLibVersion(void);
+
+/* ---------------------------------------------------------------------------------------
+ * Element-wise addition. Each destination element is one IEEE addition of the two
+ * source elements at its position; dst may be the same memory as a non-transposed
+ * source with the same strides. rukmAdd_mam and rukmAdd_vav check in the order
+ * pointers, count, strides, sizes (mam, standard layout) and pointers, sizes, strides,
+ * [shifts,] count (vav; in _P forms count comes before the shifts).
+ * ------------------------------------------------------------------------------------ */
+/* dst = src1 + src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 + src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mm_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 + src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 + src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mm_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T + src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T + src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tm_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T + src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T + src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tm_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T + src2^T; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tt_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T + src2^T; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tt_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T + src2^T; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tt_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T + src2^T; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tt_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 + src2; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vv_32f(const float* src1, int32_t src1ElemStride, const float* src2,
+    int32_t src2ElemStride, float* dst, int32_t dstElemStride, int32_t len);
+/* dst = src1 + src2; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vv_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift, int32_t len);
+/* dst = src1 + src2; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vv_64f(const double* src1, int32_t src1ElemStride, const double* src2,
+    int32_t src2ElemStride, double* dst, int32_t dstElemStride, int32_t len);
+/* dst = src1 + src2; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vv_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t len);
+/* dst = src + val; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vc_32f(const float* src, int32_t srcElemStride, float val, float* dst,
+    int32_t dstElemStride, int32_t len);
+/* dst = src + val; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vc_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t len);
+/* dst = src + val; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vc_64f(const double* src, int32_t srcElemStride, double val,
+    double* dst, int32_t dstElemStride, int32_t len);
+/* dst = src + val; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vc_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t len);
+/* dst[k] = src1[k] + src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_mama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_mama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_mama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tata_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tata_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tata_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmAdd_tata_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_tata_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T + src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_tata_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2 for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] + src2[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vac_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vac_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float val, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] + val for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vac_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] + val for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vac_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] + val for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vac_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double val, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] + val for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vac_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src + val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vca_32f(const float* src, int32_t srcElemStride, const float* val,
+    int32_t valObjStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src + val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vca_32f_L(const float* src, int32_t srcElemStride,
+    const float* const* val, int32_t valShift, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src + val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vca_32f_P(const float* const* src, int32_t srcShift, const float* val,
+    int32_t valObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src + val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vca_64f(const double* src, int32_t srcElemStride, const double* val,
+    int32_t valObjStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src + val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vca_64f_L(const double* src, int32_t srcElemStride,
+    const double* const* val, int32_t valShift, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src + val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vca_64f_P(const double* const* src, int32_t srcShift, const double* val,
+    int32_t valObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vaca_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    const float* val, int32_t valObjStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vaca_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, const float* const* val, int32_t valShift, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vaca_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* val, int32_t valObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmAdd_vaca_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    const double* val, int32_t valObjStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmAdd_vaca_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, const double* const* val, int32_t valShift, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] + val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmAdd_vaca_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* val, int32_t valObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Element-wise subtraction: the first operand of the code is the minuend (rukmSub_cv is
+ * val - src, rukmSub_vc is src - val); the vector operand's group always comes before the
+ * constant's. Check orders as for addition; rukmSub_mma (standard layout) checks like
+ * rukmSub_mam.
+ * ------------------------------------------------------------------------------------ */
+/* dst = src1 - src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 - src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mm_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 - src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 - src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mm_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 - src2^T; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mt_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 - src2^T; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mt_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 - src2^T; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mt_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1 - src2^T; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mt_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T - src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T - src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tm_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T - src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T - src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tm_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T - src2^T; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tt_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T - src2^T; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tt_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1^T - src2^T; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tt_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height);
+/* dst = src1^T - src2^T; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tt_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* dst = src1 - src2; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vv_32f(const float* src1, int32_t src1ElemStride, const float* src2,
+    int32_t src2ElemStride, float* dst, int32_t dstElemStride, int32_t len);
+/* dst = src1 - src2; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vv_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift, int32_t len);
+/* dst = src1 - src2; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vv_64f(const double* src1, int32_t src1ElemStride, const double* src2,
+    int32_t src2ElemStride, double* dst, int32_t dstElemStride, int32_t len);
+/* dst = src1 - src2; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vv_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t len);
+/* dst = src - val; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vc_32f(const float* src, int32_t srcElemStride, float val, float* dst,
+    int32_t dstElemStride, int32_t len);
+/* dst = src - val; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vc_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t len);
+/* dst = src - val; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vc_64f(const double* src, int32_t srcElemStride, double val,
+    double* dst, int32_t dstElemStride, int32_t len);
+/* dst = src - val; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vc_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t len);
+/* dst = val - src; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cv_32f(const float* src, int32_t srcElemStride, float val, float* dst,
+    int32_t dstElemStride, int32_t len);
+/* dst = val - src; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cv_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t len);
+/* dst = val - src; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cv_64f(const double* src, int32_t srcElemStride, double val,
+    double* dst, int32_t dstElemStride, int32_t len);
+/* dst = val - src; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cv_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t len);
+/* dst[k] = src1[k] - src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2RowStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mma_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mma_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mma_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mma_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mma_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mma_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mta_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mta_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mta_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mta_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mta_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1 - src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mta_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tma_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tma_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tma_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tma_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tma_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tma_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tta_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tta_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tta_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tta_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2RowStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tta_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2RowStride,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1^T - src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tta_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mata_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mata_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mata_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_mata_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_mata_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k] - src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_mata_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tata_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tata_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tata_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmSub_tata_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2RowStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmSub_tata_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2RowStride, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src1[k]^T - src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmSub_tata_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2 for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vva_32f(const float* src1, int32_t src1ElemStride, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vva_32f_L(const float* src1, int32_t src1ElemStride,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vva_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vva_64f(const double* src1, int32_t src1ElemStride, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vva_64f_L(const double* src1, int32_t src1ElemStride,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1 - src2[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vva_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src1[k] - src2[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vac_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vac_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float val, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] - val for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vac_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] - val for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vac_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] - val for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vac_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double val, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] - val for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vac_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src - val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vca_32f(const float* src, int32_t srcElemStride, const float* val,
+    int32_t valObjStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src - val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vca_32f_L(const float* src, int32_t srcElemStride,
+    const float* const* val, int32_t valShift, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src - val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vca_32f_P(const float* const* src, int32_t srcShift, const float* val,
+    int32_t valObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src - val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vca_64f(const double* src, int32_t srcElemStride, const double* val,
+    int32_t valObjStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src - val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vca_64f_L(const double* src, int32_t srcElemStride,
+    const double* const* val, int32_t valShift, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src - val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vca_64f_P(const double* const* src, int32_t srcShift, const double* val,
+    int32_t valObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vaca_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    const float* val, int32_t valObjStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vaca_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, const float* const* val, int32_t valShift, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vaca_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* val, int32_t valObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_vaca_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    const double* val, int32_t valObjStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_vaca_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, const double* const* val, int32_t valShift, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] - val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_vaca_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* val, int32_t valObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cav_32f(const float* src, int32_t srcElemStride, const float* val,
+    int32_t valObjStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = val[k] - src for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cav_32f_L(const float* src, int32_t srcElemStride,
+    const float* const* val, int32_t valShift, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cav_32f_P(const float* const* src, int32_t srcShift, const float* val,
+    int32_t valObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = val[k] - src for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cav_64f(const double* src, int32_t srcElemStride, const double* val,
+    int32_t valObjStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = val[k] - src for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cav_64f_L(const double* src, int32_t srcElemStride,
+    const double* const* val, int32_t valShift, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cav_64f_P(const double* const* src, int32_t srcShift, const double* val,
+    int32_t valObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = val - src[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cva_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val - src[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cva_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float val, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = val - src[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cva_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = val - src[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cva_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = val - src[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cva_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double val, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = val - src[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cva_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cava_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    const float* val, int32_t valObjStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, const float* const* val, int32_t valShift, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* val, int32_t valObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmSub_cava_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    const double* val, int32_t valObjStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmSub_cava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, const double* const* val, int32_t valShift, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = val[k] - src[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmSub_cava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* val, int32_t valObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* RUKM_H */

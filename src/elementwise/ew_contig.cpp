@@ -1,0 +1,18 @@
+// The contiguous element-wise kernels, compiled for each instruction set.
+#include <immintrin.h>
+
+#include <tuple>
+#include <utility>
+
+#include "ew.hpp"
+
+#define RUKM_VARIANT_NS rukm::ew
+#define RUKM_VARIANT_FILE "../elementwise/ew_contig.inc"
+#include "../frame/variants.inc"
+
+namespace rukm::ew {
+const ContigTable<float> contig_f32[kIsaCount] = {sse2::make_table<float>(), avx2::make_table<float>(),
+                                                  avx512::make_table<float>()};
+const ContigTable<double> contig_f64[kIsaCount] = {sse2::make_table<double>(), avx2::make_table<double>(),
+                                                   avx512::make_table<double>()};
+}  // namespace rukm::ew

@@ -1,0 +1,300 @@
+// Parameter groups of the exported functions.
+//
+// An export's parameter list is a sequence of items: operand groups (a pointer followed by
+// the strides or shift of the operand's layout, and in the product families the operand's
+// own sizes), plain sizes, the count, plain pointers (packed results, pivot indices, work
+// buffers) and scalars passed by value. Each item knows its C parameter types, so a
+// sequence of items yields the exact C signature of the export, and it knows which of the
+// argument checks concern it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+#include "rukcore.h"
+#include "operand.hpp"
+
+namespace rukm {
+
+enum class Layout : std::uint8_t { Std, List, Ptr };
+enum class Shape : std::uint8_t { Mat, Trans, Vec, Const };
+
+// What an operand group is: its shape, whether it is an array of count objects, the layout
+// its parameters follow, whether it is written, and whether its sizes sit inside the group.
+struct Kind {
+    Shape shape;
+    bool array;
+    Layout layout;
+    bool out = false;
+    bool sized = false;
+    constexpr bool matrix() const { return shape == Shape::Mat || shape == Shape::Trans; }
+    constexpr bool by_value() const { return shape == Shape::Const && !array; }
+};
+
+template <class T>
+constexpr bool stride_valid(std::int32_t s) {
+    return s > 0 && s % static_cast<std::int32_t>(sizeof(T)) == 0;
+}
+template <class T>
+constexpr bool shift_valid(std::int32_t s) {
+    return s >= 0 && s % static_cast<std::int32_t>(sizeof(T)) == 0;
+}
+
+enum class Field : std::uint8_t { Pointer, Value, ObjStride, RowStride, ElemStride, Shift, Width, Height, Len };
+
+// The parameters of an operand group, in their order.
+constexpr auto fields_of(Kind k) {
+    struct List {
+        std::array<Field, 7> f{};
+        int n = 0;
+        constexpr void add(Field x) { f[n++] = x; }
+    } l;
+    if (k.by_value()) {
+        l.add(Field::Value);
+        return l;
+    }
+    l.add(Field::Pointer);
+    const bool constant = k.shape == Shape::Const;
+    switch (k.layout) {
+    case Layout::Std:
+        if (k.array) l.add(Field::ObjStride);
+        if (k.matrix()) l.add(Field::RowStride);
+        if (!constant) l.add(Field::ElemStride);
+        break;
+    case Layout::List:
+        l.add(Field::Shift);
+        if (k.matrix()) l.add(Field::RowStride);
+        if (!constant) l.add(Field::ElemStride);
+        break;
+    case Layout::Ptr:
+        l.add(Field::Shift);
+        if (k.array) l.add(Field::ObjStride);
+        break;
+    }
+    if (k.sized) {
+        if (k.matrix()) {
+            l.add(Field::Width);
+            l.add(Field::Height);
+        } else {
+            l.add(Field::Len);
+        }
+    }
+    return l;
+}
+
+// An operand group of element type T.
+template <class T, Kind K>
+struct Opd {
+    static constexpr Kind kind = K;
+    static constexpr auto layout_fields = fields_of(K);
+    static constexpr int arity = layout_fields.n;
+    using elem = std::conditional_t<K.out, T, const T>;
+    using pointer = std::conditional_t<K.layout == Layout::Std, elem*, elem* const*>;
+
+    template <int I>
+    using arg_t = std::conditional_t<layout_fields.f[I] == Field::Pointer, pointer,
+                  std::conditional_t<layout_fields.f[I] == Field::Value, T, std::int32_t>>;
+
+    pointer ptr{};
+    T value{};
+    std::int32_t obj = 0, row = 0, elem_stride = 0, shift = 0, width = 0, height = 0, len = 0;
+
+    template <int I>
+    void set(arg_t<I> a) {
+        constexpr Field f = layout_fields.f[I];
+        if constexpr (f == Field::Pointer) ptr = a;
+        else if constexpr (f == Field::Value) value = a;
+        else if constexpr (f == Field::ObjStride) obj = a;
+        else if constexpr (f == Field::RowStride) row = a;
+        else if constexpr (f == Field::ElemStride) elem_stride = a;
+        else if constexpr (f == Field::Shift) shift = a;
+        else if constexpr (f == Field::Width) width = a;
+        else if constexpr (f == Field::Height) height = a;
+        else len = a;
+    }
+
+    static constexpr bool has(Field x) {
+        for (int i = 0; i < arity; ++i)
+            if (layout_fields.f[i] == x) return true;
+        return false;
+    }
+
+    // Argument checks that concern this group.
+    bool pointers_ok() const {
+        if constexpr (K.by_value()) return true;
+        else return ptr != nullptr;
+    }
+    bool sizes_ok() const {
+        if constexpr (!K.sized) return true;
+        else if constexpr (K.matrix()) return width >= 1 && height >= 1;
+        else return len >= 1;
+    }
+    bool obj_strides_ok() const { return !has(Field::ObjStride) || stride_valid<T>(obj); }
+    bool row_elem_strides_ok() const {
+        return (!has(Field::RowStride) || stride_valid<T>(row)) &&
+               (!has(Field::ElemStride) || stride_valid<T>(elem_stride));
+    }
+    bool strides_ok() const { return obj_strides_ok() && row_elem_strides_ok(); }
+    bool shifts_ok() const { return !has(Field::Shift) || shift_valid<T>(shift); }
+    bool count_ok() const { return true; }
+    // True when the group takes an element stride and it is not the element size.
+    bool gapped() const {
+        return has(Field::ElemStride) && elem_stride != static_cast<std::int32_t>(sizeof(T));
+    }
+
+    // The kernel's view of the operand. storedWidth is the number of columns of one stored
+    // object: it places the element pointers of a matrix in the element-pointer layout.
+    auto view(std::int32_t storedWidth = 0) const {
+        if constexpr (K.layout == Layout::Ptr && K.shape != Shape::Const) {
+            ElemPtrOperand<elem> o;
+            o.ptrs = ptr;
+            o.shift = shift;
+            o.obj = K.array ? obj : 0;
+            if constexpr (K.matrix()) {
+                o.ri = storedWidth;
+                o.rj = 1;
+            } else {
+                o.ri = 0;
+                o.rj = 1;
+            }
+            return K.shape == Shape::Trans ? o.transposed() : o;
+        } else {
+            Operand<elem> o;
+            if constexpr (K.by_value()) {
+                o.base = reinterpret_cast<byte_of<elem>*>(&value);
+            } else if constexpr (K.layout == Layout::List) {
+                o.list = ptr;
+                o.step = shift;
+            } else {
+                o.base = reinterpret_cast<byte_of<elem>*>(ptr);
+                o.step = K.array ? obj : 0;
+            }
+            if constexpr (K.matrix()) {
+                o.rs = row;
+                o.cs = elem_stride;
+            } else if constexpr (K.shape == Shape::Vec) {
+                o.cs = elem_stride;
+            }
+            return K.shape == Shape::Trans ? o.transposed() : o;
+        }
+    }
+};
+
+// A plain 32-bit integer parameter with the role it plays in the checks.
+enum class Role : std::uint8_t { Size, Count, Other };
+
+template <Role R>
+struct Int {
+    static constexpr int arity = 1;
+    template <int>
+    using arg_t = std::int32_t;
+    std::int32_t v = 0;
+    template <int>
+    void set(std::int32_t a) { v = a; }
+    bool pointers_ok() const { return true; }
+    bool sizes_ok() const { return R != Role::Size || v >= 1; }
+    bool count_ok() const { return R != Role::Count || v >= 1; }
+    bool strides_ok() const { return true; }
+    bool obj_strides_ok() const { return true; }
+    bool row_elem_strides_ok() const { return true; }
+    bool shifts_ok() const { return true; }
+    bool gapped() const { return false; }
+};
+using Size = Int<Role::Size>;
+using Count = Int<Role::Count>;
+
+// A plain pointer parameter that must not be null (packed results, buffers, pivots).
+template <class P>
+struct Ptr {
+    static constexpr int arity = 1;
+    template <int>
+    using arg_t = P;
+    P v{};
+    template <int>
+    void set(P a) { v = a; }
+    bool pointers_ok() const { return v != nullptr; }
+    bool sizes_ok() const { return true; }
+    bool count_ok() const { return true; }
+    bool strides_ok() const { return true; }
+    bool obj_strides_ok() const { return true; }
+    bool row_elem_strides_ok() const { return true; }
+    bool shifts_ok() const { return true; }
+    bool gapped() const { return false; }
+};
+
+// A scalar factor passed by value.
+template <class T>
+struct Scalar {
+    static constexpr int arity = 1;
+    template <int>
+    using arg_t = T;
+    T v{};
+    template <int>
+    void set(T a) { v = a; }
+    bool pointers_ok() const { return true; }
+    bool sizes_ok() const { return true; }
+    bool count_ok() const { return true; }
+    bool strides_ok() const { return true; }
+    bool obj_strides_ok() const { return true; }
+    bool row_elem_strides_ok() const { return true; }
+    bool shifts_ok() const { return true; }
+    bool gapped() const { return false; }
+};
+
+namespace detail {
+
+template <class Item, class Seq>
+struct item_args;
+template <class Item, int... I>
+struct item_args<Item, std::integer_sequence<int, I...>> {
+    using type = std::tuple<typename Item::template arg_t<I>...>;
+};
+
+template <class... Tuples>
+using cat_t = decltype(std::tuple_cat(std::declval<Tuples>()...));
+
+template <class Tuple>
+struct fn_of;
+template <class... A>
+struct fn_of<std::tuple<A...>> {
+    using type = rukStatus(A...);
+};
+
+}  // namespace detail
+
+// The parameter list of an export: binds the flat C arguments to a tuple of items.
+template <class... Items>
+struct Signature {
+    using items = std::tuple<Items...>;
+    static constexpr int arity = (Items::arity + ... + 0);
+    using args = detail::cat_t<
+        typename detail::item_args<Items, std::make_integer_sequence<int, Items::arity>>::type...>;
+    using fn_type = typename detail::fn_of<args>::type;
+
+    template <class... A>
+    static items bind(A... a) {
+        static_assert(sizeof...(A) == arity);
+        items out;
+        const std::tuple<A...> in(a...);
+        bind_from<0, 0>(out, in);
+        return out;
+    }
+
+private:
+    template <std::size_t Item, int Offset, class In>
+    static void bind_from(items& out, const In& in) {
+        if constexpr (Item < sizeof...(Items)) {
+            using It = std::tuple_element_t<Item, items>;
+            [&]<int... I>(std::integer_sequence<int, I...>) {
+                (std::get<Item>(out).template set<I>(std::get<Offset + I>(in)), ...);
+            }(std::make_integer_sequence<int, It::arity>{});
+            bind_from<Item + 1, Offset + It::arity>(out, in);
+        }
+    }
+};
+
+}  // namespace rukm
