@@ -1132,6 +1132,491 @@ RUKM_API rukStatus rukmSub_cava_64f_P(const double* const* src, int32_t srcShift
     int32_t srcObjStride, const double* val, int32_t valObjStride, double* const* dst,
     int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Scaling by a constant: each destination element is one IEEE multiplication of the source
+ * element by the constant (val for every object, or val[k] per object in vca and vaca). A NaN
+ * or infinite constant propagates (0 * inf is NaN). dst may be the same memory as a
+ * non-transposed source with the same strides.
+ * ------------------------------------------------------------------------------------ */
+/* dst = src * val; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mc_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* dst = src * val; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mc_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* dst = src * val; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mc_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* dst = src * val; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mc_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* dst = src^T * val; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tc_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* dst = src^T * val; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tc_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* dst = src^T * val; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tc_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* dst = src^T * val; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tc_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* dst = src * val; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vc_32f(const float* src, int32_t srcElemStride, float val, float* dst,
+    int32_t dstElemStride, int32_t len);
+/* dst = src * val; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vc_32f_P(const float* const* src, int32_t srcShift, float val,
+    float* const* dst, int32_t dstShift, int32_t len);
+/* dst = src * val; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vc_64f(const double* src, int32_t srcElemStride, double val,
+    double* dst, int32_t dstElemStride, int32_t len);
+/* dst = src * val; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vc_64f_P(const double* const* src, int32_t srcShift, double val,
+    double* const* dst, int32_t dstShift, int32_t len);
+/* dst[k] = src[k] * val for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mac_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float val, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mac_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float val, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mac_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mac_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, double val, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mac_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double val, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mac_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tac_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float val, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tac_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float val, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tac_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tac_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, double val, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tac_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double val, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k]^T * val for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tac_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k] * val for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vac_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    float val, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vac_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float val, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] * val for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vac_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float val, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vac_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    double val, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vac_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double val, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k] * val for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vac_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double val, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = src * val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vca_32f(const float* src, int32_t srcElemStride, const float* val,
+    int32_t valObjStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src * val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vca_32f_L(const float* src, int32_t srcElemStride,
+    const float* const* val, int32_t valShift, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src * val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vca_32f_P(const float* const* src, int32_t srcShift, const float* val,
+    int32_t valObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src * val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vca_64f(const double* src, int32_t srcElemStride, const double* val,
+    int32_t valObjStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src * val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vca_64f_L(const double* src, int32_t srcElemStride,
+    const double* const* val, int32_t valShift, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src * val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vca_64f_P(const double* const* src, int32_t srcShift, const double* val,
+    int32_t valObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vaca_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    const float* val, int32_t valObjStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vaca_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, const float* const* val, int32_t valShift, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vaca_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* val, int32_t valObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmMul_vaca_64f(const double* src, int32_t srcObjStride, int32_t srcElemStride,
+    const double* val, int32_t valObjStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmMul_vaca_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, const double* const* val, int32_t valShift, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = src[k] * val[k] for k < count; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmMul_vaca_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* val, int32_t valObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Copy between layouts: suffix = source layout then destination layout (S standard,
+ * L pointer list, P element pointers). Elements move as raw bits: NaN payloads, -0 and
+ * subnormals arrive unchanged. Checks: pointers, sizes, count, row and element strides,
+ * shifts, then object strides only when count > 1 (rukmCopy_va_32f_LP and _SP check shifts
+ * before the row and element strides).
+ * ------------------------------------------------------------------------------------ */
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, standard layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_SS(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, standard layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_SL(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, standard layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_SP(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, pointer-list layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_LS(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, pointer-list layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_LL(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, pointer-list layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_LP(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, element-pointer layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_PS(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, element-pointer layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_PL(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f matrices, element-pointer layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_32f_PP(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width,
+    int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, standard layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_SS(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, standard layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_SL(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, standard layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_SP(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, pointer-list layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_LS(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, pointer-list layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_LL(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, pointer-list layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_LP(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, element-pointer layout to standard layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_PS(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, element-pointer layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_PL(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f matrices, element-pointer layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_ma_64f_PP(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, standard layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_32f_SS(const float* src, int32_t srcObjStride,
+    int32_t srcElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, standard layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_32f_SL(const float* src, int32_t srcObjStride,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, standard layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_32f_SP(const float* src, int32_t srcObjStride,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, pointer-list layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_32f_LS(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, pointer-list layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_32f_LL(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, pointer-list layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_32f_LP(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, element-pointer layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_32f_PS(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, element-pointer layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_32f_PL(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 32f vectors, element-pointer layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_32f_PP(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, standard layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_64f_SS(const double* src, int32_t srcObjStride,
+    int32_t srcElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, standard layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_64f_SL(const double* src, int32_t srcObjStride,
+    int32_t srcElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, standard layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_64f_SP(const double* src, int32_t srcObjStride,
+    int32_t srcElemStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, pointer-list layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_64f_LS(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, pointer-list layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_64f_LL(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, pointer-list layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_64f_LP(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, element-pointer layout to standard layout. */
+RUKM_API rukStatus rukmCopy_va_64f_PS(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, element-pointer layout to pointer-list layout. */
+RUKM_API rukStatus rukmCopy_va_64f_PL(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = src[k], bit for bit, for k < count; 64f vectors, element-pointer layout to element-pointer layout. */
+RUKM_API rukStatus rukmCopy_va_64f_PP(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Extract gathers an operand of any layout into the packed buffer dst (element (i, j) of
+ * object k at index (k*height + i)*width + j; element e of vector k at k*len + e), bit for
+ * bit. LoadIdentity writes 0.0 everywhere and 1.0 on the diagonal. Transpose writes the
+ * transpose of a height x width source into a width x height destination; source and
+ * destination must not overlap. None of them runs on several threads. Check orders:
+ *   Extract _m, _t, _v: pointers, sizes, strides; _m_P, _t_P and _v_64f_P: sizes, pointers,
+ *     shift; _v_32f_P: pointers, size, shift; _ma, _ta, _va: pointers, sizes, count, strides;
+ *     their _L and _P forms: pointers, sizes, count, shift, strides.
+ *   LoadIdentity: pointer, sizes, count, row and element strides, then (standard) objStride
+ *     only when count > 1 or (_L) shift; _P: pointer, sizes, count, shift (32f: shift before
+ *     count), objStride only when count > 1.
+ *   Transpose: pointers, count, sizes, strides, shifts.
+ * ------------------------------------------------------------------------------------ */
+/* Gathers src into the packed row-major buffer dst; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* dst, int32_t width, int32_t height);
+/* Gathers src into the packed row-major buffer dst; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_m_32f_P(const float* const* src, int32_t srcShift, float* dst,
+    int32_t width, int32_t height);
+/* Gathers src into the packed row-major buffer dst; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t width, int32_t height);
+/* Gathers src into the packed row-major buffer dst; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_m_64f_P(const double* const* src, int32_t srcShift, double* dst,
+    int32_t width, int32_t height);
+/* Gathers src^T into the packed row-major buffer dst; 32f transposed matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_t_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* dst, int32_t width, int32_t height);
+/* Gathers src^T into the packed row-major buffer dst; 32f transposed matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_t_32f_P(const float* const* src, int32_t srcShift, float* dst,
+    int32_t width, int32_t height);
+/* Gathers src^T into the packed row-major buffer dst; 64f transposed matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_t_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t width, int32_t height);
+/* Gathers src^T into the packed row-major buffer dst; 64f transposed matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_t_64f_P(const double* const* src, int32_t srcShift, double* dst,
+    int32_t width, int32_t height);
+/* Gathers src into the packed row-major buffer dst; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmExtract_v_32f(const float* src, int32_t srcElemStride, float* dst,
+    int32_t len);
+/* Gathers src into the packed row-major buffer dst; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_v_32f_P(const float* const* src, int32_t srcShift, float* dst,
+    int32_t len);
+/* Gathers src into the packed row-major buffer dst; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmExtract_v_64f(const double* src, int32_t srcElemStride, double* dst,
+    int32_t len);
+/* Gathers src into the packed row-major buffer dst; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_v_64f_P(const double* const* src, int32_t srcShift, double* dst,
+    int32_t len);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 32f transposed matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_ta_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 32f transposed matrices, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_ta_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 32f transposed matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_ta_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 64f transposed matrices, standard layout. */
+RUKM_API rukStatus rukmExtract_ta_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 64f transposed matrices, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_ta_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t width, int32_t height,
+    int32_t count);
+/* Gathers src[k]^T into the packed row-major buffer dst object after object; 64f transposed matrices, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_ta_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t width, int32_t height, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f vectors, standard layout. */
+RUKM_API rukStatus rukmExtract_va_32f(const float* src, int32_t srcObjStride,
+    int32_t srcElemStride, float* dst, int32_t len, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_va_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float* dst, int32_t len, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 32f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_va_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t len, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f vectors, standard layout. */
+RUKM_API rukStatus rukmExtract_va_64f(const double* src, int32_t srcObjStride,
+    int32_t srcElemStride, double* dst, int32_t len, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f vectors, pointer-list layout. */
+RUKM_API rukStatus rukmExtract_va_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double* dst, int32_t len, int32_t count);
+/* Gathers src[k] into the packed row-major buffer dst object after object; 64f vectors, element-pointer layout. */
+RUKM_API rukStatus rukmExtract_va_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t len, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 32f, standard layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_32f(float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_32f_L(float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_32f_P(float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 64f, standard layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_64f(double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_64f_L(double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Sets each dst[k] to the identity (ones on (i, i) for i < min(width, height), zeros elsewhere); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLoadIdentity_ma_64f_P(double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* dst = src^T (src height x width, dst width x height); 32f, standard layout. */
+RUKM_API rukStatus rukmTranspose_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t width, int32_t height, float* dst, int32_t dstRowStride,
+    int32_t dstElemStride);
+/* dst = src^T (src height x width, dst width x height); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmTranspose_m_32f_P(const float* const* src, int32_t srcShift, int32_t width,
+    int32_t height, float* const* dst, int32_t dstShift);
+/* dst = src^T (src height x width, dst width x height); 64f, standard layout. */
+RUKM_API rukStatus rukmTranspose_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t width, int32_t height, double* dst, int32_t dstRowStride,
+    int32_t dstElemStride);
+/* dst = src^T (src height x width, dst width x height); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmTranspose_m_64f_P(const double* const* src, int32_t srcShift, int32_t width,
+    int32_t height, double* const* dst, int32_t dstShift);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmTranspose_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, float* dst,
+    int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmTranspose_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, float* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmTranspose_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t width, int32_t height, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmTranspose_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, double* dst,
+    int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmTranspose_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src[k]^T (src height x width, dst width x height) for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmTranspose_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t width, int32_t height, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif
