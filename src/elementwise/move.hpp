@@ -13,6 +13,7 @@
 
 #include "../frame/checks.hpp"
 #include "../frame/fixed.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
@@ -23,11 +24,36 @@ inline void move_elem(T* d, const T* s) {
     std::memcpy(d, s, sizeof(T));
 }
 
+// Transposition of packed square objects in registers, per instruction set: entry n - 3
+// serves order n, or is null when that order runs the generic loop.
+template <class T>
+using TransposeFn = void (*)(const Operand<const T>&, const Operand<T>&, std::int32_t);
+template <class T>
+struct TransposeTable {
+    TransposeFn<T> fn[4];
+};
+extern const TransposeTable<float> transpose_f32[kIsaCount];
+extern const TransposeTable<double> transpose_f64[kIsaCount];
+
+template <class T>
+TransposeFn<T> transpose_kernel(int order) {
+    if (order < 3 || order > 6) return nullptr;
+    if constexpr (sizeof(T) == 4) return for_isa(transpose_f32).fn[order - 3];
+    else return for_isa(transpose_f64).fn[order - 3];
+}
+
 // dst(k, i, j) = src(k, i, j), i < rows, j < cols, k < count.
 template <class T, class S, class D>
 void move(const S& src, const D& dst, int rows, int cols, int count) {
     constexpr std::ptrdiff_t es = sizeof(T);
     if constexpr (std::is_same_v<S, Operand<const T>> && std::is_same_v<D, Operand<T>>) {
+        // A transposed view of packed square objects into packed square objects.
+        if (rows == cols && src.rs == es && src.cs == cols * es && dst.cs == es && dst.rs == cols * es) {
+            if (const TransposeFn<T> f = transpose_kernel<T>(rows)) {
+                f(src, dst, count);
+                return;
+            }
+        }
         // Rows that are packed lines on both sides move as blocks of bytes.
         if (src.cs == es && dst.cs == es) {
             const std::ptrdiff_t line = cols * es, object = rows * line;
