@@ -1617,6 +1617,805 @@ RUKM_API rukStatus rukmTranspose_ma_64f_P(const double* const* src, int32_t srcS
     int32_t srcObjStride, int32_t width, int32_t height, double* const* dst, int32_t dstShift,
     int32_t dstObjStride, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Matrix products. Sizes are those of the matrices as stored, also for a t operand:
+ * mm needs src1Width = src2Height, mt src1Width = src2Width, tm src1Height = src2Height,
+ * tt src1Height = src2Width (else rukErrSizeMismatch, checked after the sizes and before
+ * any stride or shift). dst has the rows of the first factor and the columns of the second.
+ * Every element is the sum over k in increasing order of one rounded product each, never
+ * fused: from +0 in general, from the first product when both sources are square of order
+ * 3 to 6 (so only an all -0 sum can differ, in the sign of its zero). dst must not overlap
+ * a source.
+ * ------------------------------------------------------------------------------------ */
+/* dst = src1 * src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, int32_t src2Width, int32_t src2Height, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1 * src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mm_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift);
+/* dst = src1 * src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1 * src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mm_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift);
+/* dst = src1 * src2^T; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mt_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, int32_t src2Width, int32_t src2Height, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1 * src2^T; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mt_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift);
+/* dst = src1 * src2^T; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mt_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1 * src2^T; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mt_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift);
+/* dst = src1^T * src2; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, int32_t src2Width, int32_t src2Height, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1^T * src2; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tm_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift);
+/* dst = src1^T * src2; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tm_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1^T * src2; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tm_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift);
+/* dst = src1^T * src2^T; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tt_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2RowStride,
+    int32_t src2ElemStride, int32_t src2Width, int32_t src2Height, float* dst,
+    int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1^T * src2^T; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tt_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift);
+/* dst = src1^T * src2^T; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tt_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    double* dst, int32_t dstRowStride, int32_t dstElemStride);
+/* dst = src1^T * src2^T; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tt_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift);
+/* dst[k] = src1[k] * src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mata_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mata_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mata_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mata_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mata_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mata_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mma_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mma_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mma_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mma_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mma_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mma_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mta_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mta_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mta_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_mta_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mta_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mta_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tam_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tam_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tam_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tam_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tam_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tam_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tama_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tama_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tama_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tama_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tama_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tama_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tat_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width, int32_t src2Height,
+    float* dst, int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tat_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tat_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tat_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tat_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tat_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tata_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tata_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tata_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tata_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tata_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride,
+    int32_t src2Width, int32_t src2Height, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tata_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Width, int32_t src2Height,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tma_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tma_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tma_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tma_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tma_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tma_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 32f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tta_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 32f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tta_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, float* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 32f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tta_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 64f matrices, standard layout. */
+RUKM_API rukStatus rukmMul_tta_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 64f matrices, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tta_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2RowStride, int32_t src2ElemStride, int32_t src2Width,
+    int32_t src2Height, double* const* dst, int32_t dstShift, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k]^T for k < count; 64f matrices, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tta_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Width, int32_t src2Height, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Matrix-vector products and Gaxpy. src1 has src1Height rows and src1Width columns as
+ * stored. Mul mv needs src1Width = src2Len and writes src1Height elements; tv (the transpose
+ * of src1) needs src1Height = src2Len and writes src1Width. Gaxpy needs src1Width = src2Len
+ * and src1Height = src3Len. Mismatches give rukErrSizeMismatch after the size checks and
+ * before the strides. Sums run over k in increasing order from +0 (from the first product
+ * for square orders 3 to 6); Gaxpy adds y last, and its single forms of orders 4 to 6 add
+ * the last column's product first. dst must not overlap a source.
+ * ------------------------------------------------------------------------------------ */
+/* dst = src1 * src2; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_mv_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2ElemStride,
+    int32_t src2Len, float* dst, int32_t dstElemStride);
+/* dst = src1 * src2; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mv_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Len,
+    float* const* dst, int32_t dstShift);
+/* dst = src1 * src2; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_mv_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ElemStride, int32_t src2Len, double* dst, int32_t dstElemStride);
+/* dst = src1 * src2; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mv_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Len, double* const* dst, int32_t dstShift);
+/* dst = src1^T * src2; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_tv_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
+    int32_t src1Width, int32_t src1Height, const float* src2, int32_t src2ElemStride,
+    int32_t src2Len, float* dst, int32_t dstElemStride);
+/* dst = src1^T * src2; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tv_32f_P(const float* const* src1, int32_t src1Shift, int32_t src1Width,
+    int32_t src1Height, const float* const* src2, int32_t src2Shift, int32_t src2Len,
+    float* const* dst, int32_t dstShift);
+/* dst = src1^T * src2; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_tv_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ElemStride, int32_t src2Len, double* dst, int32_t dstElemStride);
+/* dst = src1^T * src2; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tv_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Len, double* const* dst, int32_t dstShift);
+/* dst[k] = src1 * src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_mva_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mva_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mva_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_mva_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mva_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mva_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_tva_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tva_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tva_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_tva_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tva_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1^T * src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tva_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_mav_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ElemStride, int32_t src2Len, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ElemStride, int32_t src2Len, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Len, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_mav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ElemStride, int32_t src2Len, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ElemStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2 for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Len, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_tav_32f(const float* src1, int32_t src1ObjStride, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ElemStride, int32_t src2Len, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ElemStride, int32_t src2Len, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2Len, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_tav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ElemStride, int32_t src2Len, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ElemStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2 for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2Len, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_mava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Len, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_mava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_mava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] * src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_mava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmMul_tava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* src2, int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Len, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmMul_tava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* src2, int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmMul_tava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1RowStride, int32_t src1ElemStride, int32_t src1Width, int32_t src1Height,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k]^T * src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmMul_tava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ObjStride, int32_t src2Len, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst = src1 * src2 + src3; 32f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mv_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ElemStride, int32_t src2Len, const float* src3, int32_t src3ElemStride,
+    int32_t src3Len, float* dst, int32_t dstElemStride);
+/* dst = src1 * src2 + src3; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mv_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2Len, const float* const* src3, int32_t src3Shift, int32_t src3Len,
+    float* const* dst, int32_t dstShift);
+/* dst = src1 * src2 + src3; 64f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mv_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ElemStride, int32_t src2Len, const double* src3, int32_t src3ElemStride,
+    int32_t src3Len, double* dst, int32_t dstElemStride);
+/* dst = src1 * src2 + src3; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mv_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2Len, const double* const* src3, int32_t src3Shift, int32_t src3Len,
+    double* const* dst, int32_t dstShift);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mva_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, const float* src3,
+    int32_t src3ObjStride, int32_t src3ElemStride, int32_t src3Len, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmGaxpy_mva_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, const float* const* src3,
+    int32_t src3Shift, int32_t src3ElemStride, int32_t src3Len, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mva_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, const float* const* src3, int32_t src3Shift,
+    int32_t src3ObjStride, int32_t src3Len, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mva_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, const double* src3,
+    int32_t src3ObjStride, int32_t src3ElemStride, int32_t src3Len, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmGaxpy_mva_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, const double* const* src3,
+    int32_t src3Shift, int32_t src3ElemStride, int32_t src3Len, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mva_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, const double* const* src3, int32_t src3Shift,
+    int32_t src3ObjStride, int32_t src3Len, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, const float* src3,
+    int32_t src3ElemStride, int32_t src3Len, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_32f_L(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, const float* src3,
+    int32_t src3ElemStride, int32_t src3Len, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, const float* const* src3, int32_t src3Shift,
+    int32_t src3Len, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_64f(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, int32_t src2Len, const double* src3,
+    int32_t src3ElemStride, int32_t src3Len, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_64f_L(const double* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, int32_t src1Width, int32_t src1Height, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, int32_t src2Len, const double* src3,
+    int32_t src3ElemStride, int32_t src3Len, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 * src2[k] + src3 for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmGaxpy_mvav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1Width, int32_t src1Height, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, int32_t src2Len, const double* const* src3, int32_t src3Shift,
+    int32_t src3Len, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "../frame/checks.hpp"
+#include "../frame/code.hpp"
 #include "../frame/driver.hpp"
 #include "../frame/fixed.hpp"
 #include "../frame/isa.hpp"
@@ -167,45 +168,6 @@ constexpr const ArrayRow* array_row(int op, std::string_view code) {
     return nullptr;
 }
 
-// ---------------------------------------------------------------------------------------
-// Operand codes: "mam" is an array of matrices and a single matrix, "cav" an array of
-// constants and a single vector, and so on.
-template <std::size_t N>
-struct Code {
-    char s[N];
-    constexpr Code(const char (&c)[N]) {
-        for (std::size_t i = 0; i < N; ++i) s[i] = c[i];
-    }
-    constexpr std::string_view view() const { return {s, N - 1}; }
-};
-
-struct Operands {
-    Shape shape[2];
-    bool array[2];
-};
-
-constexpr Operands parse(std::string_view code) {
-    Operands o{};
-    int n = 0;
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        const char c = code[i];
-        if (c == 'a') {
-            o.array[n - 1] = true;
-            continue;
-        }
-        o.shape[n++] = c == 'm' ? Shape::Mat : c == 't' ? Shape::Trans : c == 'v' ? Shape::Vec : Shape::Const;
-    }
-    return o;
-}
-
-// The layout an operand follows in an export of layout L: pointer lists hold only arrays,
-// and a constant array of an element-pointer export is a plain base with its objStride.
-constexpr Layout operand_layout(Layout L, Shape s, bool array) {
-    if (L == Layout::List) return array ? Layout::List : Layout::Std;
-    if (L == Layout::Ptr && s == Shape::Const) return Layout::Std;
-    return L;
-}
-
 // Check orders of the exports that keep an order of their own.
 using StridesBeforeSizes = Checks<Ptrs, Cnt, Strides, Sizes>;          // Add/Sub mam, Sub mma
 using CountLast = Checks<Ptrs, Sizes, Strides, Cnt>;                   // Add/Sub vav
@@ -217,9 +179,8 @@ using CountBeforeShifts = Checks<Ptrs, Sizes, Strides, Cnt, Shifts>;   // Add/Su
 template <class Op, Code C, class T, Layout L, class Order = void>
 struct Export {
     static constexpr Operands ops = parse(C.view());
-    static constexpr bool array = ops.array[0] || ops.array[1];
-    static constexpr bool matrix = ops.shape[0] == Shape::Mat || ops.shape[0] == Shape::Trans ||
-                                   ops.shape[1] == Shape::Mat || ops.shape[1] == Shape::Trans;
+    static constexpr bool array = ops.any_array();
+    static constexpr bool matrix = ops.any_matrix();
     // The vector operand's group comes before the constant's.
     static constexpr int first = ops.shape[0] == Shape::Const ? 1 : 0;
 
@@ -248,11 +209,10 @@ struct Export {
         const std::int32_t w = sz[0], h = matrix ? sz[1] : 1;
         const std::int32_t count = array ? sz[sizeof...(sizes) - 1] : 1;
 
-        const auto x = operand<0>(a, b, w, h);
-        const auto y = operand<1>(a, b, w, h);
-        const auto dv = d.view(w);
-
         if constexpr (L == Layout::Ptr) {
+            const auto x = operand<0>(a, b, w, h);
+            const auto y = operand<1>(a, b, w, h);
+            const auto dv = d.view(w);
             auto kernel = [&](std::int32_t k0, std::int32_t n) {
                 generic<Op>(x.advanced(k0), y.advanced(k0), dv.advanced(k0), w, h, n);
                 return rukOk;
@@ -260,20 +220,21 @@ struct Export {
             if constexpr (!array) return kernel(0, 1);
             else return run_array(estimate(row->est, w, h, count), row->thr.template select<T, L>(false), count, kernel);
         } else {
-            const Args<T> args{x, y, dv, w, h, count};
+            const Args<T> args{operand<0>(a, b, w, h), operand<1>(a, b, w, h), d.view(w), w, h, count};
             const bool contiguous = !gapped(std::tie(a, b, d));
             const ContigFn<T> fast =
                 contiguous ? contig_kernels<T>().fn[Op::id][access_of(ops.shape[0])][access_of(ops.shape[1])] : nullptr;
-            auto kernel = [&](std::int32_t k0, std::int32_t n) {
-                const Args<T> r = args.run(k0, n);
+            auto launch = [&](const Args<T>& r) {
                 if (fast) fast(r);
-                else generic<Op>(r.x, r.y, r.d, w, h, n);
+                else generic<Op>(r.x, r.y, r.d, r.w, r.h, r.count);
                 return rukOk;
             };
-            if constexpr (!array) return kernel(0, 1);
+            if constexpr (!array) return launch(args);
             else
-                return run_array(estimate(row->est, w, h, count), row->thr.template select<T, L>(contiguous),
-                                 count, kernel);
+                return run_array(estimate(row->est, w, h, count), row->thr.template select<T, L>(contiguous), count,
+                                 [&](std::int32_t k0, std::int32_t n) {
+                                     return k0 == 0 && n == count ? launch(args) : launch(args.run(k0, n));
+                                 });
         }
     }
 

@@ -67,6 +67,20 @@ struct Operand {
     }
 };
 
+// The fields of an operand read one by one into locals, for loops that store through
+// pointers the compiler must assume may alias anything: the loop keeps them in registers,
+// and no aggregate copy reads back the caller's freshly stored descriptor in wider loads.
+template <class T>
+struct Walk {
+    byte_of<T>* base;
+    T* const* list;
+    std::ptrdiff_t step, rs, cs;
+    explicit Walk(const Operand<T>& o) : base(o.base), list(o.list), step(o.step), rs(o.rs), cs(o.cs) {}
+    byte_of<T>* object(std::ptrdiff_t k) const {
+        return list ? reinterpret_cast<byte_of<T>*>(list[k]) + step : base + k * step;
+    }
+};
+
 // One object of an element-pointer operand.
 template <class T>
 struct ElemPtrObject {

@@ -149,19 +149,16 @@ struct Opd {
     // The kernel's view of the operand. storedWidth is the number of columns of one stored
     // object: it places the element pointers of a matrix in the element-pointer layout.
     auto view(std::int32_t storedWidth = 0) const {
+        constexpr bool trans = K.shape == Shape::Trans;
         if constexpr (K.layout == Layout::Ptr && K.shape != Shape::Const) {
             ElemPtrOperand<elem> o;
             o.ptrs = ptr;
             o.shift = shift;
             o.obj = K.array ? obj : 0;
-            if constexpr (K.matrix()) {
-                o.ri = storedWidth;
-                o.rj = 1;
-            } else {
-                o.ri = 0;
-                o.rj = 1;
-            }
-            return K.shape == Shape::Trans ? o.transposed() : o;
+            const std::ptrdiff_t across = K.matrix() ? storedWidth : 0;  // index step of a stored row
+            o.ri = trans ? 1 : across;
+            o.rj = trans ? across : 1;
+            return o;
         } else {
             Operand<elem> o;
             if constexpr (K.by_value()) {
@@ -174,12 +171,12 @@ struct Opd {
                 o.step = K.array ? obj : 0;
             }
             if constexpr (K.matrix()) {
-                o.rs = row;
-                o.cs = elem_stride;
+                o.rs = trans ? elem_stride : row;
+                o.cs = trans ? row : elem_stride;
             } else if constexpr (K.shape == Shape::Vec) {
                 o.cs = elem_stride;
             }
-            return K.shape == Shape::Trans ? o.transposed() : o;
+            return o;
         }
     }
 };

@@ -1,0 +1,15 @@
+// The contiguous matrix-product kernels, compiled for each instruction set.
+#include <immintrin.h>
+
+#include "product.hpp"
+
+#define RUKM_VARIANT_NS rukm::prod
+#define RUKM_VARIANT_FILE "../products/product_contig.inc"
+#include "../frame/variants.inc"
+
+namespace rukm::prod {
+const ContigTable<float> contig_f32[kIsaCount] = {sse2::make_table<float>(), avx2::make_table<float>(),
+                                                  avx512::make_table<float>()};
+const ContigTable<double> contig_f64[kIsaCount] = {sse2::make_table<double>(), avx2::make_table<double>(),
+                                                   avx512::make_table<double>()};
+}  // namespace rukm::prod
