@@ -2416,6 +2416,364 @@ RUKM_API rukStatus rukmGaxpy_mvav_64f_P(const double* const* src1, int32_t src1S
     int32_t src2ObjStride, int32_t src2Len, const double* const* src3, int32_t src3Shift,
     int32_t src3Len, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Vector algebra. Scalar results of array forms (dot products, norms) are packed: result k at
+ * dst[k]. Dot products and norms of lengths 3 to 6 add their products as (p0 + p1) + p2,
+ * (p0 + p1) + (p2 + p3), ((p0 + p1) + (p2 + p3)) + p4 and ((p0 + p1) + (p2 + p3)) + (p4 + p5);
+ * other lengths add in increasing order from +0, except the contiguous single forms, which
+ * first add the elements before src2's (the norm: src's) 16-byte boundary, then blocks of
+ * eight in two 4-lane (32f) or 2-lane (64f) accumulators, then the rest. The norm is the
+ * correctly rounded square root of the plain sum of squares. The cross product works on
+ * 3-vectors, has no size argument and checks: vv pointers, strides (_P: shifts); vav
+ * pointers, strides, [shifts,] count (_P: pointers, object strides, count, shifts); vva and
+ * vava pointers, count, strides, [shifts]. dst must not overlap a source. The homogeneous
+ * transform writes the largest finite value into all three components of a point whose
+ * weight is not above the smallest normal (or is NaN) and then returns rukErrDivByZero,
+ * after transforming every other point.
+ * ------------------------------------------------------------------------------------ */
+/* dst = sum over i of src1(i) * src2(i); 32f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vv_32f(const float* src1, int32_t src1ElemStride,
+    const float* src2, int32_t src2ElemStride, float* dst, int32_t len);
+/* dst = sum over i of src1(i) * src2(i); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vv_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* dst, int32_t len);
+/* dst = sum over i of src1(i) * src2(i); 64f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vv_64f(const double* src1, int32_t src1ElemStride,
+    const double* src2, int32_t src2ElemStride, double* dst, int32_t len);
+/* dst = sum over i of src1(i) * src2(i); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vv_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* dst, int32_t len);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmDotProduct_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmDotProduct_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2(i) for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* dst, int32_t len,
+    int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t len, int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmDotProduct_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* dst, int32_t len, int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* dst, int32_t len, int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmDotProduct_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t len, int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmDotProduct_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* dst, int32_t len, int32_t count);
+/* dst[k] = sum over i of src1[k](i) * src2[k](i) for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmDotProduct_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* dst, int32_t len, int32_t count);
+/* dst = src1 x src2 (3-vectors); 32f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vv_32f(const float* src1, int32_t src1ElemStride,
+    const float* src2, int32_t src2ElemStride, float* dst, int32_t dstElemStride);
+/* dst = src1 x src2 (3-vectors); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vv_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift);
+/* dst = src1 x src2 (3-vectors); 64f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vv_64f(const double* src1, int32_t src1ElemStride,
+    const double* src2, int32_t src2ElemStride, double* dst, int32_t dstElemStride);
+/* dst = src1 x src2 (3-vectors); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vv_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* src2, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* src2, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2 (3-vectors) for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_32f(const float* src1, int32_t src1ElemStride,
+    const float* src2, int32_t src2ObjStride, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_32f_L(const float* src1, int32_t src1ElemStride,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_32f_P(const float* const* src1, int32_t src1Shift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_64f(const double* src1, int32_t src1ElemStride,
+    const double* src2, int32_t src2ObjStride, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_64f_L(const double* src1, int32_t src1ElemStride,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1 x src2[k] (3-vectors) for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vva_64f_P(const double* const* src1, int32_t src1Shift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t count);
+/* dst[k] = src1[k] x src2[k] (3-vectors) for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCrossProduct_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t count);
+/* dst = sqrt(sum over i of src(i)^2); 32f, standard layout. */
+RUKM_API rukStatus rukmL2Norm_v_32f(const float* src, int32_t srcElemStride, float* dst,
+    int32_t len);
+/* dst = sqrt(sum over i of src(i)^2); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmL2Norm_v_32f_P(const float* const* src, int32_t srcShift, float* dst,
+    int32_t len);
+/* dst = sqrt(sum over i of src(i)^2); 64f, standard layout. */
+RUKM_API rukStatus rukmL2Norm_v_64f(const double* src, int32_t srcElemStride, double* dst,
+    int32_t len);
+/* dst = sqrt(sum over i of src(i)^2); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmL2Norm_v_64f_P(const double* const* src, int32_t srcShift, double* dst,
+    int32_t len);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmL2Norm_va_32f(const float* src, int32_t srcObjStride, int32_t srcElemStride,
+    float* dst, int32_t len, int32_t count);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmL2Norm_va_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcElemStride, float* dst, int32_t len, int32_t count);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmL2Norm_va_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dst, int32_t len, int32_t count);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmL2Norm_va_64f(const double* src, int32_t srcObjStride,
+    int32_t srcElemStride, double* dst, int32_t len, int32_t count);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmL2Norm_va_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcElemStride, double* dst, int32_t len, int32_t count);
+/* dst[k] = sqrt(sum over i of src[k](i)^2) for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmL2Norm_va_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dst, int32_t len, int32_t count);
+/* dst = scale1 * src1 + scale2 * src2; 32f, standard layout. */
+RUKM_API rukStatus rukmLComb_vv_32f(const float* src1, int32_t src1ElemStride, float scale1,
+    const float* src2, int32_t src2ElemStride, float scale2, float* dst, int32_t dstElemStride,
+    int32_t len);
+/* dst = scale1 * src1 + scale2 * src2; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vv_32f_P(const float* const* src1, int32_t src1Shift, float scale1,
+    const float* const* src2, int32_t src2Shift, float scale2, float* const* dst, int32_t dstShift,
+    int32_t len);
+/* dst = scale1 * src1 + scale2 * src2; 64f, standard layout. */
+RUKM_API rukStatus rukmLComb_vv_64f(const double* src1, int32_t src1ElemStride, double scale1,
+    const double* src2, int32_t src2ElemStride, double scale2, double* dst, int32_t dstElemStride,
+    int32_t len);
+/* dst = scale1 * src1 + scale2 * src2; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vv_64f_P(const double* const* src1, int32_t src1Shift, double scale1,
+    const double* const* src2, int32_t src2Shift, double scale2, double* const* dst,
+    int32_t dstShift, int32_t len);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmLComb_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, float scale1, const float* src2, int32_t src2ElemStride, float scale2,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLComb_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, float scale1, const float* src2, int32_t src2ElemStride, float scale2,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, float scale1, const float* const* src2, int32_t src2Shift, float scale2,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmLComb_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, double scale1, const double* src2, int32_t src2ElemStride,
+    double scale2, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLComb_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, double scale1, const double* src2, int32_t src2ElemStride,
+    double scale2, double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2 for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, double scale1, const double* const* src2, int32_t src2Shift,
+    double scale2, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmLComb_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, float scale1, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float scale2, float* dst, int32_t dstObjStride, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLComb_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, float scale1, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float scale2, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, float scale1, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float scale2, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmLComb_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, double scale1, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double scale2, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLComb_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, double scale1, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double scale2, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale1 * src1[k] + scale2 * src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLComb_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, double scale1, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double scale2, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t len, int32_t count);
+/* dst = scale * src1 + src2; 32f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vv_32f(const float* src1, int32_t src1ElemStride, float scale,
+    const float* src2, int32_t src2ElemStride, float* dst, int32_t dstElemStride, int32_t len);
+/* dst = scale * src1 + src2; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vv_32f_P(const float* const* src1, int32_t src1Shift, float scale,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift, int32_t len);
+/* dst = scale * src1 + src2; 64f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vv_64f(const double* src1, int32_t src1ElemStride, double scale,
+    const double* src2, int32_t src2ElemStride, double* dst, int32_t dstElemStride, int32_t len);
+/* dst = scale * src1 + src2; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vv_64f_P(const double* const* src1, int32_t src1Shift, double scale,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t len);
+/* dst[k] = scale * src1[k] + src2 for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vav_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, float scale, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2 for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vav_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, float scale, const float* src2, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2 for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vav_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, float scale, const float* const* src2, int32_t src2Shift,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2 for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vav_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, double scale, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2 for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vav_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, double scale, const double* src2, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2 for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vav_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, double scale, const double* const* src2, int32_t src2Shift,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vva_32f(const float* src1, int32_t src1ElemStride, float scale,
+    const float* src2, int32_t src2ObjStride, int32_t src2ElemStride, float* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vva_32f_L(const float* src1, int32_t src1ElemStride, float scale,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vva_32f_P(const float* const* src1, int32_t src1Shift, float scale,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vva_64f(const double* src1, int32_t src1ElemStride, double scale,
+    const double* src2, int32_t src2ObjStride, int32_t src2ElemStride, double* dst,
+    int32_t dstObjStride, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vva_64f_L(const double* src1, int32_t src1ElemStride, double scale,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1 + src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vva_64f_P(const double* const* src1, int32_t src1Shift, double scale,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 32f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vava_32f(const float* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, float scale, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vava_32f_L(const float* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, float scale, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vava_32f_P(const float* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, float scale, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 64f, standard layout. */
+RUKM_API rukStatus rukmSaxpy_vava_64f(const double* src1, int32_t src1ObjStride,
+    int32_t src1ElemStride, double scale, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t len,
+    int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmSaxpy_vava_64f_L(const double* const* src1, int32_t src1Shift,
+    int32_t src1ElemStride, double scale, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t len, int32_t count);
+/* dst[k] = scale * src1[k] + src2[k] for k < count; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmSaxpy_vava_64f_P(const double* const* src1, int32_t src1Shift,
+    int32_t src1ObjStride, double scale, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t len,
+    int32_t count);
+/* Transforms count points (x, y, z, 1) by the 4x4 src1 and divides by the weight; 32f, standard layout. */
+RUKM_API rukStatus rukmAffineTransform3DH_mva_32f(const float* src1, int32_t src1RowStride,
+    int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif

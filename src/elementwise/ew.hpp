@@ -29,23 +29,36 @@
 
 namespace rukm::ew {
 
-// The operations, on single elements (the contiguous kernels apply them to registers).
+// The operations, on single elements (the contiguous kernels apply them to registers). Each
+// takes the two source values and the call's two scalar factors (unused by most).
 struct Add {
     static constexpr int id = 0;
     template <class T>
-    static T apply(T a, T b) { return a + b; }
+    static T apply(T a, T b, T, T) { return a + b; }
 };
 struct Sub {
     static constexpr int id = 1;
     template <class T>
-    static T apply(T a, T b) { return a - b; }
+    static T apply(T a, T b, T, T) { return a - b; }
 };
 struct Mul {
     static constexpr int id = 2;
     template <class T>
-    static T apply(T a, T b) { return a * b; }
+    static T apply(T a, T b, T, T) { return a * b; }
 };
-inline constexpr int kOps = 3;
+// scale1 * a + scale2 * b
+struct LComb {
+    static constexpr int id = 3;
+    template <class T>
+    static T apply(T a, T b, T s1, T s2) { return s1 * a + s2 * b; }
+};
+// scale * a + b
+struct Saxpy {
+    static constexpr int id = 4;
+    template <class T>
+    static T apply(T a, T b, T s1, T) { return s1 * a + b; }
+};
+inline constexpr int kOps = 5;
 
 // How a contiguous kernel reads an operand: packed rows, packed columns (a transposed
 // matrix) or one value per object (a constant).
@@ -56,15 +69,19 @@ constexpr Access access_of(Shape s) {
     return s == Shape::Trans ? Cols : s == Shape::Const ? Bcast : Rows;
 }
 
-// What a kernel sees: the two sources, the destination and the sizes of a run of objects.
-template <class T>
+// What a kernel sees: the two sources, the destination, the sizes of a run of objects and
+// the scalar factors. The contiguous kernels take standard or pointer-list operands; the
+// generic kernel any mix of operand kinds.
+template <class T, class X = Operand<const T>, class Y = Operand<const T>, class D = Operand<T>>
 struct Args {
-    Operand<const T> x, y;
-    Operand<T> d;
+    X x;
+    Y y;
+    D d;
     std::int32_t w, h, count;
+    T s1, s2;
 
     Args run(std::int32_t first, std::int32_t n) const {
-        return {x.advanced(first), y.advanced(first), d.advanced(first), w, h, n};
+        return {x.advanced(first), y.advanced(first), d.advanced(first), w, h, n, s1, s2};
     }
 };
 
@@ -85,18 +102,43 @@ const ContigTable<T>& contig_kernels() {
 }
 
 // The generic kernel: every element through its operand's addressing.
-template <class F, class X, class Y, class D>
-void generic(const X& x, const Y& y, const D& d, int w, int h, int count) {
-    with_size(w, h, [&]<int W, int H>() {
-        const int ww = W ? W : w, hh = H ? H : h;
-        for (std::ptrdiff_t k = 0; k < count; ++k) {
-            const auto xo = x.view(k);
-            const auto yo = y.view(k);
-            const auto dob = d.view(k);
+template <class F, class A>
+void generic(const A& a) {
+    const auto s1 = a.s1, s2 = a.s2;
+    with_size(a.w, a.h, [&]<int W, int H>() {
+        const int ww = W ? W : a.w, hh = H ? H : a.h;
+        for (std::ptrdiff_t k = 0; k < a.count; ++k) {
+            const auto xo = a.x.view(k);
+            const auto yo = a.y.view(k);
+            const auto dob = a.d.view(k);
             for (int i = 0; i < hh; ++i)
-                for (int j = 0; j < ww; ++j) *dob.at(i, j) = F::apply(*xo.at(i, j), *yo.at(i, j));
+                for (int j = 0; j < ww; ++j) *dob.at(i, j) = F::apply(*xo.at(i, j), *yo.at(i, j), s1, s2);
         }
     });
+}
+
+// Runs a call whose checks have passed: args holds the sources in the operation's order and
+// the destination; single objects run on the calling thread, arrays by their estimate and
+// thresholds. AX and AY say how the contiguous kernel reads x and y.
+template <class Op, Layout L, bool Array, Access AX, Access AY, class A>
+rukStatus execute(const A& args, bool contiguous, std::int64_t estimate, const Thresholds& thr) {
+    using T = std::remove_const_t<decltype(args.s1)>;
+    const ContigFn<T> fast = L != Layout::Ptr && contiguous ? contig_kernels<T>().fn[Op::id][AX][AY] : nullptr;
+    auto launch = [&](const A& r) {
+        if constexpr (L != Layout::Ptr) {
+            if (fast) {
+                fast(r);
+                return rukOk;
+            }
+        }
+        generic<Op>(r);
+        return rukOk;
+    };
+    if constexpr (!Array) return launch(args);
+    else
+        return run_array(estimate, thr.select<T, L>(contiguous), args.count, [&](std::int32_t k0, std::int32_t n) {
+            return k0 == 0 && n == args.count ? launch(args) : launch(args.run(k0, n));
+        });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -209,33 +251,13 @@ struct Export {
         const std::int32_t w = sz[0], h = matrix ? sz[1] : 1;
         const std::int32_t count = array ? sz[sizeof...(sizes) - 1] : 1;
 
-        if constexpr (L == Layout::Ptr) {
-            const auto x = operand<0>(a, b, w, h);
-            const auto y = operand<1>(a, b, w, h);
-            const auto dv = d.view(w);
-            auto kernel = [&](std::int32_t k0, std::int32_t n) {
-                generic<Op>(x.advanced(k0), y.advanced(k0), dv.advanced(k0), w, h, n);
-                return rukOk;
-            };
-            if constexpr (!array) return kernel(0, 1);
-            else return run_array(estimate(row->est, w, h, count), row->thr.template select<T, L>(false), count, kernel);
-        } else {
-            const Args<T> args{operand<0>(a, b, w, h), operand<1>(a, b, w, h), d.view(w), w, h, count};
-            const bool contiguous = !gapped(std::tie(a, b, d));
-            const ContigFn<T> fast =
-                contiguous ? contig_kernels<T>().fn[Op::id][access_of(ops.shape[0])][access_of(ops.shape[1])] : nullptr;
-            auto launch = [&](const Args<T>& r) {
-                if (fast) fast(r);
-                else generic<Op>(r.x, r.y, r.d, r.w, r.h, r.count);
-                return rukOk;
-            };
-            if constexpr (!array) return launch(args);
-            else
-                return run_array(estimate(row->est, w, h, count), row->thr.template select<T, L>(contiguous), count,
-                                 [&](std::int32_t k0, std::int32_t n) {
-                                     return k0 == 0 && n == count ? launch(args) : launch(args.run(k0, n));
-                                 });
-        }
+        const std::int64_t e = array ? estimate(row->est, w, h, count) : 0;
+        using X = decltype(operand<0>(a, b, w, h));
+        using Y = decltype(operand<1>(a, b, w, h));
+        return execute<Op, L, array, access_of(ops.shape[0]), access_of(ops.shape[1])>(
+            Args<T, X, Y, decltype(d.view(w))>{operand<0>(a, b, w, h), operand<1>(a, b, w, h), d.view(w), w, h, count,
+                                               T(0), T(0)},
+            !gapped(std::tie(a, b, d)), e, array ? row->thr : Thresholds{});
     }
 
 private:
