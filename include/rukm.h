@@ -2774,6 +2774,114 @@ RUKM_API rukStatus rukmAffineTransform3DH_mva_32f(const float* src1, int32_t src
     int32_t src1ElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
     float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Determinant, trace and Frobenius norm; array results are packed (result k at dst[k]).
+ * Determinant: orders 3 to 6 by cofactor expansion along the last row (no tolerance);
+ * orders 1, 2 and 7 and above by elimination with partial pivoting on a copy in buffer
+ * (order*order elements followed by order 32-bit integers; always non-null), giving 0 when
+ * a pivot falls below 2 * order^3 * the smallest normal number. Trace: the diagonal summed
+ * in ascending order from 0. Frobenius norm: the square root of the sum of squares; the sum
+ * is flushed to 0 when below epsilon (or NaN) in rukmFrobNorm_m_32f, _m_32f_P, _m_64f_P and
+ * in the array forms other than square orders 3 to 6 (standard and pointer-list layouts)
+ * and order 3 (element-pointer layout).
+ * ------------------------------------------------------------------------------------ */
+/* dst = determinant of src (buffer: order*order elements then order int32); 32f, standard layout. */
+RUKM_API rukStatus rukmDet_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t order, float* buffer, float* dst);
+/* dst = determinant of src (buffer: order*order elements then order int32); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmDet_m_32f_P(const float* const* src, int32_t srcShift, int32_t order,
+    float* buffer, float* dst);
+/* dst = determinant of src (buffer: order*order elements then order int32); 64f, standard layout. */
+RUKM_API rukStatus rukmDet_m_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t order, double* buffer, double* dst);
+/* dst = determinant of src (buffer: order*order elements then order int32); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmDet_m_64f_P(const double* const* src, int32_t srcShift, int32_t order,
+    double* buffer, double* dst);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmDet_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t order, float* buffer, float* dst, int32_t count);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmDet_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t order, float* buffer, float* dst,
+    int32_t count);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmDet_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t order, float* buffer, float* dst, int32_t count);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmDet_ma_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t order, double* buffer, double* dst, int32_t count);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmDet_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t order, double* buffer, double* dst,
+    int32_t count);
+/* dst[k] = determinant of src[k] (buffer: order*order elements then order int32) for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmDet_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t order, double* buffer, double* dst, int32_t count);
+/* dst = sum of the diagonal of src; 32f, standard layout. */
+RUKM_API rukStatus rukmTrace_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t order, float* dst);
+/* dst = sum of the diagonal of src; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmTrace_m_32f_P(const float* const* src, int32_t srcShift, int32_t order,
+    float* dst);
+/* dst = sum of the diagonal of src; 64f, standard layout. */
+RUKM_API rukStatus rukmTrace_m_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t order, double* dst);
+/* dst = sum of the diagonal of src; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmTrace_m_64f_P(const double* const* src, int32_t srcShift, int32_t order,
+    double* dst);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmTrace_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t order, float* dst, int32_t count);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmTrace_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t order, float* dst, int32_t count);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmTrace_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t order, float* dst, int32_t count);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmTrace_ma_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t order, double* dst, int32_t count);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmTrace_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t order, double* dst, int32_t count);
+/* dst[k] = sum of the diagonal of src[k] for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmTrace_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t order, double* dst, int32_t count);
+/* dst = sqrt(sum of squares of the elements of src); 32f, standard layout. */
+RUKM_API rukStatus rukmFrobNorm_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t width, int32_t height, float* dst);
+/* dst = sqrt(sum of squares of the elements of src); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmFrobNorm_m_32f_P(const float* const* src, int32_t srcShift, int32_t width,
+    int32_t height, float* dst);
+/* dst = sqrt(sum of squares of the elements of src); 64f, standard layout. */
+RUKM_API rukStatus rukmFrobNorm_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t width, int32_t height, double* dst);
+/* dst = sqrt(sum of squares of the elements of src); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmFrobNorm_m_64f_P(const double* const* src, int32_t srcShift, int32_t width,
+    int32_t height, double* dst);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 32f, standard layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, float* dst,
+    int32_t count);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, float* dst,
+    int32_t count);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t width, int32_t height, float* dst, int32_t count);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 64f, standard layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, double* dst,
+    int32_t count);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t width, int32_t height, double* dst,
+    int32_t count);
+/* dst[k] = sqrt(sum of squares of the elements of src[k]) for k < count (packed results); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmFrobNorm_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t width, int32_t height, double* dst, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif
