@@ -204,10 +204,11 @@ constexpr bool lists(std::string_view codes, std::string_view code) {
     return false;
 }
 
-constexpr const ArrayRow* array_row(int op, std::string_view code) {
-    for (const ArrayRow& r : kArrayRows)
-        if (r.op == op && lists(r.codes, code)) return &r;
-    return nullptr;
+// The row of an array form's operation and code, or -1.
+constexpr int array_row(int op, std::string_view code) {
+    for (std::size_t i = 0; i < std::size(kArrayRows); ++i)
+        if (kArrayRows[i].op == op && lists(kArrayRows[i].codes, code)) return static_cast<int>(i);
+    return -1;
 }
 
 // Check orders of the exports that keep an order of their own.
@@ -242,8 +243,9 @@ struct Export {
         std::conditional_t<array, Signature<P0, P1, PD, Size, Count>, Signature<P0, P1, PD, Size>>>;
     using checks = std::conditional_t<std::is_void_v<Order>, GeneralChecks<array, L>, Order>;
 
-    static constexpr const ArrayRow* row = array_row(Op::id, C.view());
-    static_assert(!array || row != nullptr, "array form without a work estimate");
+    static constexpr int row_index = array_row(Op::id, C.view());
+    static_assert(!array || row_index >= 0, "array form without a work estimate");
+    static constexpr const ArrayRow& row = kArrayRows[array ? row_index : 0];
 
     static rukStatus run(const P0& a, const P1& b, const PD& d, const auto&... sizes) {
         if (const rukStatus s = checks::run(std::tie(a, b, d, sizes...))) return s;
@@ -251,13 +253,13 @@ struct Export {
         const std::int32_t w = sz[0], h = matrix ? sz[1] : 1;
         const std::int32_t count = array ? sz[sizeof...(sizes) - 1] : 1;
 
-        const std::int64_t e = array ? estimate(row->est, w, h, count) : 0;
+        const std::int64_t e = array ? estimate(row.est, w, h, count) : 0;
         using X = decltype(operand<0>(a, b, w, h));
         using Y = decltype(operand<1>(a, b, w, h));
         return execute<Op, L, array, access_of(ops.shape[0]), access_of(ops.shape[1])>(
             Args<T, X, Y, decltype(d.view(w))>{operand<0>(a, b, w, h), operand<1>(a, b, w, h), d.view(w), w, h, count,
                                                T(0), T(0)},
-            !gapped(std::tie(a, b, d)), e, array ? row->thr : Thresholds{});
+            !gapped(std::tie(a, b, d)), e, array ? row.thr : Thresholds{});
     }
 
 private:

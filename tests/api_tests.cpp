@@ -1,0 +1,303 @@
+// Black-box tests of the addition and subtraction exports, the version record and the
+// thread count, through the shared library only.
+#include <omp.h>
+
+#include <bit>
+#include <climits>
+#include <fstream>
+#include <set>
+
+#include "harness.hpp"
+
+using namespace th;
+
+namespace {
+
+const std::pair<int, int> kMatrixSizes[] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7},
+                                            {9, 9}, {3, 2}, {2, 5}, {4, 1}, {1, 6}, {7, 3}};
+const std::pair<int, int> kVectorSizes[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1},
+                                            {9, 1}, {17, 1}, {70, 1}};
+const int kCounts[] = {1, 2, 3, 5};
+
+std::string test_name(const testing::TestParamInfo<int>& p) { return exports()[p.param].name; }
+
+class PerExport : public testing::TestWithParam<int> {
+protected:
+    const Export& ex = exports()[GetParam()];
+    const Desc d = describe(ex.name);
+};
+
+}  // namespace
+
+TEST(Exports, TableCoversEveryAddAndSubExport) {
+    std::ifstream in(RUKM_TEST_DATA "/exports.txt");
+    ASSERT_TRUE(in) << "cannot read the export list";
+    std::set<std::string> listed, table;
+    for (std::string s; in >> s;)
+        if (s.rfind("rukmAdd_", 0) == 0 || s.rfind("rukmSub_", 0) == 0) listed.insert(s);
+    int adds = 0;
+    for (const Export& e : exports()) table.insert(e.name), adds += e.name.rfind("rukmAdd_", 0) == 0;
+    EXPECT_EQ(table, listed);
+    EXPECT_EQ(adds, 92);
+    EXPECT_EQ(table.size(), 246u);
+}
+
+TEST_P(PerExport, ParameterKindsFollowTheLayoutOrder) {
+    Arena arena(ex, Case{});
+    EXPECT_EQ(arena.sig, ex.sig) << ex.name;
+}
+
+TEST_P(PerExport, BitExactForEveryLayoutStrideAndSize) {
+    unsigned seed = 1;
+    for (const auto& [w, h] : d.matrix ? std::vector(std::begin(kMatrixSizes), std::end(kMatrixSizes))
+                                       : std::vector(std::begin(kVectorSizes), std::end(kVectorSizes)))
+        for (std::size_t s = 0; s < std::size(kStyles); ++s)
+            for (bool inplace : {false, true}) {
+                if (inplace && (!can_inplace(d) || s % 2)) continue;
+                ++seed;
+                Arena arena(ex, Case{w, h, kCounts[seed % 4], kStyles[s], inplace, seed});
+                ASSERT_TRUE(arena.run());
+            }
+}
+
+// ---- Argument checks ------------------------------------------------------------------------
+namespace {
+
+enum Grp { GPtr, GCnt, GSize, GStride, GShift, kGroups };
+const rukStatus kStatus[kGroups] = {rukErrNullPtr, rukErrCount, rukErrSize, rukErrStride, rukErrShift};
+
+// The order in which an export checks its argument groups.
+std::vector<Grp> check_order(const Desc& d) {
+    if (!d.array) return {GPtr, GSize, d.lay == Ptr ? GShift : GStride};
+    if (d.code == "vav") {
+        if (d.lay == Std) return {GPtr, GSize, GStride, GCnt};
+        if (d.lay == List) return {GPtr, GSize, GStride, GShift, GCnt};
+        return {GPtr, GSize, GStride, GCnt, GShift};
+    }
+    if (d.lay == Std && (d.code == "mam" || d.code == "mma")) return {GPtr, GCnt, GStride, GSize};
+    if (d.lay == Std) return {GPtr, GCnt, GSize, GStride};
+    return {GPtr, GCnt, GSize, GStride, GShift};
+}
+
+int group_of(Role r) {
+    switch (r) {
+    case RPtr: return GPtr;
+    case RCount: return GCnt;
+    case RSize: return GSize;
+    case RObj: case RRow: case RElem: return GStride;
+    case RShift: return GShift;
+    default: return -1;
+    }
+}
+
+std::vector<long long> bad_values(int g, int esz) {
+    switch (g) {
+    case GPtr: return {0};
+    case GCnt: case GSize: return {0, -1, INT32_MIN};
+    case GStride: return {0, -esz, esz / 2, esz + esz / 2, INT32_MIN, esz == 8 ? 4 : -1};
+    default: return {-esz, esz / 2, 1, INT32_MIN, esz == 8 ? 4 : 2};
+    }
+}
+
+void spoil(Arg& a, long long v) { a.p = nullptr, a.i = v; }
+
+}  // namespace
+
+TEST_P(PerExport, FirstFailingCheckGroupDecidesAndNothingIsWritten) {
+    Arena arena(ex, Case{2, 3, 3, kStyles[2], false, 11});
+    const std::vector<Grp> order = check_order(d);
+    std::vector<int> members[kGroups];
+    for (std::size_t n = 0; n < arena.params.size(); ++n)
+        if (group_of(arena.params[n].role) >= 0) members[group_of(arena.params[n].role)].push_back(int(n));
+    for (int g = 0; g < kGroups; ++g)
+        ASSERT_EQ(members[g].empty(), std::find(order.begin(), order.end(), g) == order.end()) << ex.name << " group " << g;
+
+    auto expect = [&](const std::vector<Arg>& a, rukStatus want, const std::string& what) {
+        EXPECT_EQ(ex.call(a), want) << ex.name << " with " << what;
+        EXPECT_TRUE(arena.unchanged()) << ex.name << " wrote memory with " << what;
+    };
+    // Every member of every group, alone, with every kind of bad value.
+    for (int g = 0; g < kGroups; ++g)
+        for (int n : members[g])
+            for (long long v : bad_values(g, d.esz)) {
+                std::vector<Arg> a = arena.args;
+                spoil(a[n], v);
+                expect(a, kStatus[g], arena.params[n].name + "=" + std::to_string(v));
+            }
+    // Faults in several groups at once: the first group in the export's order decides.
+    const int G = int(order.size());
+    for (int mask = 1; mask < (1 << G); ++mask) {
+        if (std::popcount(unsigned(mask)) < 2) continue;
+        std::vector<Arg> a = arena.args;
+        std::string what;
+        for (int b = 0; b < G; ++b)
+            if (mask >> b & 1) {
+                const std::vector<int>& m = members[order[b]];
+                const std::vector<long long> bad = bad_values(order[b], d.esz);
+                const int n = m[(mask + b) % m.size()];
+                spoil(a[n], bad[(7 * mask + b) % bad.size()]);
+                what += arena.params[n].name + " ";
+            }
+        expect(a, kStatus[order[std::countr_zero(unsigned(mask))]], what);
+    }
+    EXPECT_TRUE(arena.run());
+}
+
+TEST(Checks, OrderExceptionsAndBadValues) {
+    struct Edge {
+        const char* name;
+        std::vector<std::pair<std::string, long long>> set;
+        rukStatus want;
+    };
+    const Edge edges[] = {
+        {"rukmAdd_mam_32f", {{"count", 0}, {"src1", 0}}, rukErrNullPtr},
+        {"rukmAdd_mam_32f", {{"count", 0}}, rukErrCount},
+        {"rukmAdd_mam_32f", {{"width", 0}, {"src1ElemStride", 6}}, rukErrStride},
+        {"rukmAdd_mama_32f", {{"width", 0}, {"src1ElemStride", 6}}, rukErrSize},
+        {"rukmSub_mma_64f", {{"height", 0}, {"src2ObjStride", 0}}, rukErrStride},
+        {"rukmSub_mma_64f_L", {{"height", 0}, {"src1RowStride", 0}}, rukErrSize},
+        {"rukmAdd_vav_32f", {{"len", 0}, {"count", 0}}, rukErrSize},
+        {"rukmAdd_vav_32f", {{"len", 1}, {"src2ElemStride", 6}, {"count", 0}}, rukErrStride},
+        {"rukmSub_vav_32f_L", {{"count", 0}, {"dstShift", 2}}, rukErrShift},
+        {"rukmSub_vav_32f_P", {{"count", 0}, {"dstShift", 2}}, rukErrCount},
+        {"rukmAdd_vv_32f", {{"src1ElemStride", 0}}, rukErrStride},
+        {"rukmAdd_vv_32f", {{"src2ElemStride", -4}}, rukErrStride},
+        {"rukmAdd_vv_32f", {{"dstElemStride", 6}}, rukErrStride},
+        {"rukmAdd_vv_32f_P", {{"src1Shift", -4}}, rukErrShift},
+        {"rukmAdd_vv_32f_P", {{"dstShift", 2}}, rukErrShift},
+        {"rukmAdd_mam_32f_P", {{"dstObjStride", 0}}, rukErrStride},
+        {"rukmAdd_mam_32f_L", {{"src2RowStride", 6}}, rukErrStride},
+        {"rukmSub_cava_32f_P", {{"valObjStride", 0}, {"srcShift", -4}}, rukErrStride},
+        {"rukmSub_cava_32f_P", {{"srcShift", 2}}, rukErrShift},
+        {"rukmAdd_vca_64f_P", {{"valObjStride", 4}}, rukErrStride},
+        {"rukmSub_cav_64f_L", {{"valShift", 4}}, rukErrShift},
+    };
+    for (const Edge& e : edges) {
+        Arena arena(find(e.name), Case{3, 3, 2, kStyles[1], false, 5});
+        std::vector<Arg> a = arena.args;
+        for (const auto& [param, v] : e.set) {
+            const auto it = std::find_if(arena.params.begin(), arena.params.end(), [&](const Param& p) { return p.name == param; });
+            ASSERT_NE(it, arena.params.end()) << e.name << " has no parameter " << param;
+            spoil(a[it - arena.params.begin()], v);
+        }
+        EXPECT_EQ(arena.ex.call(a), e.want) << e.name;
+        EXPECT_TRUE(arena.unchanged()) << e.name;
+    }
+}
+
+TEST(Checks, LargeValidStridesAndZeroShiftsPass) {
+    for (const char* name : {"rukmAdd_vv_32f", "rukmSub_mam_32f", "rukmSub_tata_32f_L", "rukmAdd_vv_64f", "rukmSub_mam_64f"}) {
+        const int esz = describe(name).esz;
+        Arena arena(find(name), Case{3, 3, 2, Style{{1, 2, 1000 / esz}, 0, false, 64, 0}, false, 3});
+        EXPECT_TRUE(arena.run());
+    }
+}
+
+// ---- Worked examples ------------------------------------------------------------------------
+TEST(Results, ConstantFirstCodesSubtractTheVectorFromTheConstant) {
+    const float src[3] = {1, 2, 3};
+    float cv[3], vc[3], cav[4];
+    ASSERT_EQ(rukmSub_cv_32f(src, 4, 1.0f, cv, 4, 3), rukOk);
+    ASSERT_EQ(rukmSub_vc_32f(src, 4, 1.0f, vc, 4, 3), rukOk);
+    EXPECT_EQ(std::vector<float>(cv, cv + 3), (std::vector<float>{0, -1, -2}));
+    EXPECT_EQ(std::vector<float>(vc, vc + 3), (std::vector<float>{0, 1, 2}));
+    const float val[2] = {10, 20};
+    ASSERT_EQ(rukmSub_cav_32f(src, 4, val, 4, cav, 8, 4, 2, 2), rukOk);
+    EXPECT_EQ(std::vector<float>(cav, cav + 4), (std::vector<float>{9, 8, 19, 18}));
+}
+
+TEST(Results, TransposedOperandReadsTheStoredMatrixByColumns) {
+    const float stored[6] = {1, 2, 3, 4, 5, 6}, zero[6] = {};
+    const std::vector<float> want = {1, 3, 5, 2, 4, 6};
+    float out[6];
+    ASSERT_EQ(rukmAdd_tm_32f(stored, 8, 4, zero, 12, 4, out, 12, 4, 3, 2), rukOk);
+    EXPECT_EQ(std::vector<float>(out, out + 6), want);
+    const float* sp[6];
+    const float* zp[6];
+    float* op[6];
+    for (int e = 0; e < 6; ++e) sp[e] = stored + e, zp[e] = zero + e, op[e] = out + e;
+    std::fill(out, out + 6, 0.0f);
+    ASSERT_EQ(rukmAdd_tm_32f_P(sp, 0, zp, 0, op, 0, 3, 2), rukOk);
+    EXPECT_EQ(std::vector<float>(out, out + 6), want);
+}
+
+TEST(Results, EqualSourcesSubtractToPositiveZero) {
+    const float a[4] = {-0.0f, 1.5f, -3e38f, 1e-45f};
+    float out[4];
+    ASSERT_EQ(rukmSub_mm_32f(a, 8, 4, a, 8, 4, out, 8, 4, 2, 2), rukOk);
+    for (float v : out) EXPECT_FALSE(std::signbit(v) || v != 0.0f);
+}
+
+// ---- Version and threads --------------------------------------------------------------------
+TEST(Version, RecordHoldsTheReleaseValues) {
+    const rukLibraryVersion* v = rukmGetLibVersion();
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v, rukmGetLibVersion());
+    EXPECT_EQ(std::vector<int>({v->major, v->minor, v->buildMajor, v->build}), std::vector<int>({5, 3, 85, 452}));
+    static_assert(sizeof v->cpuCode == 4);
+    EXPECT_EQ(std::vector<char>(v->cpuCode, v->cpuCode + 4), std::vector<char>({'m', 'x', 0, 0}));
+    EXPECT_STREQ(v->fileName, "rukmmx-5.3.dll");
+    EXPECT_STREQ(v->versionText, "5.3 Update 4 build 85.38");
+    EXPECT_STREQ(v->buildDate, "Aug 12 2008");
+}
+
+namespace {
+struct ThreadCount {  // restores the core library's thread count
+    std::int32_t saved = 0;
+    ThreadCount() { rukGetNumThreads(&saved); }
+    ~ThreadCount() { rukSetNumThreads(saved); }
+};
+// Sizes above the threshold of every array form (Sub cva needs 2c + 1 >= 40001 in 32f _L);
+// counts that 4 threads split unevenly.
+Case big_case(const Desc& d, int style) {
+    return Case{4, 4, d.matrix ? 1155 : d.code == "cva" ? 20003 : 8003, kStyles[style], false, 9};
+}
+}  // namespace
+
+TEST(Threads, CountIsValidatedAndRead) {
+    ThreadCount keep;
+    std::int32_t n = 0;
+    ASSERT_EQ(rukSetNumThreads(3), rukOk);
+    EXPECT_EQ(rukSetNumThreads(0), rukErrSize);
+    EXPECT_EQ(rukSetNumThreads(-2), rukErrSize);
+    EXPECT_EQ(rukGetNumThreads(nullptr), rukErrNullPtr);
+    ASSERT_EQ(rukGetNumThreads(&n), rukOk);
+    EXPECT_EQ(n, 3);
+}
+
+TEST(Threads, OneAndFourThreadsGiveIdenticalBits) {
+    ThreadCount keep;
+    int style = 0;
+    for (const Export& ex : exports()) {
+        const Desc d = describe(ex.name);
+        if (!d.array) continue;
+        Arena arena(ex, big_case(d, style = 2 - style));
+        rukSetNumThreads(1);
+        ASSERT_TRUE(arena.run());
+        const std::vector<unsigned char> one = arena.mem;
+        arena.reset();
+        rukSetNumThreads(4);
+        ASSERT_TRUE(arena.run());
+        EXPECT_TRUE(arena.mem == one) << ex.name;
+    }
+}
+
+TEST(Threads, ExportsInsideAParallelRegionGiveTheSameResults) {
+    ThreadCount keep;
+    rukSetNumThreads(4);
+    const int levels = omp_get_max_active_levels();
+    const char* names[] = {"rukmAdd_mama_32f", "rukmSub_cava_64f_L", "rukmSub_tma_32f_P", "rukmAdd_vav_64f"};
+    for (int nested : {1, 2}) {  // the runtime refuses nested regions, then allows them
+        omp_set_max_active_levels(nested);
+        std::string errors[2];
+#pragma omp parallel num_threads(2)
+        for (const char* name : names) {
+            Arena arena(find(name), big_case(describe(name), 2 * omp_get_thread_num()));
+            if (const auto r = arena.run(); !r) errors[omp_get_thread_num()] += std::string(r.message()) + "\n";
+        }
+        EXPECT_EQ(errors[0] + errors[1], "") << "nesting levels " << nested;
+    }
+    omp_set_max_active_levels(levels);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::Range(0, int(exports().size())), test_name);

@@ -1,0 +1,38 @@
+# Checks that librukm exports exactly the functions its public header declares, and that
+# every one of them is a name the library may export.
+#   cmake -DNM=nm -DLIB=librukm.so -DHEADER=rukm.h -DLIST=exports.txt -P check_exports.cmake
+execute_process(COMMAND ${NM} -D --defined-only ${LIB} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${NM} failed on ${LIB}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${out}")
+set(exported "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^.*[ \t]" "" name "${line}")
+  list(APPEND exported "${name}")
+endforeach()
+
+file(STRINGS ${HEADER} decls REGEX "^[ \t]*RUKM_API[ \t]")
+set(declared "")
+foreach(decl IN LISTS decls)
+  if(decl MATCHES "(rukm[A-Za-z0-9_]+)[ \t]*\\(")
+    list(APPEND declared "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+file(STRINGS ${LIST} allowed)
+list(SORT exported)
+list(SORT declared)
+set(extra ${exported})
+list(REMOVE_ITEM extra ${declared})
+set(missing ${declared})
+list(REMOVE_ITEM missing ${exported})
+set(unknown ${declared})
+list(REMOVE_ITEM unknown ${allowed})
+list(LENGTH exported n_exported)
+list(LENGTH declared n_declared)
+if(extra OR missing OR unknown OR NOT n_exported EQUAL n_declared)
+  message(FATAL_ERROR "exported but not declared: ${extra}\ndeclared but not exported: ${missing}\n"
+                      "declared but not in the export list: ${unknown}\n${n_exported} exported, ${n_declared} declared")
+endif()
+message(STATUS "${n_exported} exports, all declared in the header and in the export list")

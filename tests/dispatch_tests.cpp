@@ -1,0 +1,111 @@
+// Which array calls go to the parallel driver, observed from outside: this executable
+// defines the core library's ownGetNumThreads itself, so every question the library asks
+// about the thread count is counted here. Below its threshold an array call must not ask
+// at all; at the threshold the driver asks once to decide and once for the team size.
+#include <atomic>
+
+#include "harness.hpp"
+
+using namespace th;
+
+namespace {
+std::atomic<int> g_calls{0}, g_threads{4};
+}
+
+extern "C" int ownGetNumThreads(void) {
+    ++g_calls;
+    return g_threads.load();
+}
+
+namespace {
+
+struct Boundary {
+    const char* name;
+    int w, h;   // vectors: len, 1
+    int count;  // the smallest count whose work estimate reaches the threshold
+    int style;  // 0 packed, 2 strided sources, 4 strided destination
+};
+
+const Boundary kBoundaries[] = {
+    // matrices, w*h*(2c + 1): 36864 contiguous, 18432 strided and _L, 9216 _P
+    {"rukmAdd_mam_32f", 4, 4, 1152, 0},
+    {"rukmAdd_mam_32f", 4, 4, 576, 4},
+    {"rukmSub_mma_64f", 4, 4, 1152, 0},
+    {"rukmSub_tta_64f", 4, 4, 576, 2},
+    {"rukmSub_mat_32f", 3, 5, 1229, 0},
+    {"rukmAdd_mat_32f_L", 4, 4, 576, 0},
+    {"rukmSub_tam_64f_L", 4, 4, 576, 2},
+    {"rukmAdd_tat_32f_P", 4, 4, 288, 0},
+    // matrices, 3*w*h*c: the same thresholds, reached exactly
+    {"rukmAdd_mama_32f", 4, 4, 768, 0},
+    {"rukmSub_mata_64f", 4, 4, 384, 2},
+    {"rukmAdd_tama_32f_L", 4, 4, 384, 0},
+    {"rukmSub_tata_64f_P", 4, 4, 192, 0},
+    // vectors and constants: 20001 for every kernel, 40001 for 32f _L
+    {"rukmAdd_vav_32f", 4, 1, 2500, 0},      // l*(2c + 1)
+    {"rukmAdd_vav_64f", 4, 1, 2500, 2},
+    {"rukmAdd_vav_32f_L", 4, 1, 5000, 0},
+    {"rukmSub_vav_64f_L", 4, 1, 2500, 2},
+    {"rukmSub_vav_32f_P", 4, 1, 2500, 0},
+    {"rukmSub_vva_32f", 4, 1, 2500, 2},
+    {"rukmSub_vac_64f", 4, 1, 2500, 0},
+    {"rukmAdd_vac_32f_L", 4, 1, 5000, 2},
+    {"rukmAdd_vava_32f", 4, 1, 1667, 0},     // 3*l*c
+    {"rukmSub_vava_32f_L", 4, 1, 3334, 2},
+    {"rukmAdd_vaca_32f", 4, 1, 2223, 0},     // c*(2l + 1)
+    {"rukmSub_cava_64f", 7, 1, 1334, 2},
+    {"rukmSub_cava_32f_L", 4, 1, 4445, 0},
+    {"rukmSub_vaca_64f_P", 4, 1, 2223, 2},
+    {"rukmAdd_vca_64f", 4, 1, 4000, 0},      // l*c + l + c
+    {"rukmSub_cav_32f", 7, 1, 2500, 2},
+    {"rukmSub_cav_32f_L", 4, 1, 8000, 0},
+    {"rukmAdd_vca_32f_P", 4, 1, 4000, 0},
+    {"rukmSub_cva_32f", 4, 1, 10000, 0},     // 2c + 1
+    {"rukmSub_cva_32f_L", 4, 1, 20000, 2},
+    {"rukmSub_cva_64f_L", 4, 1, 10000, 0},
+};
+
+void PrintTo(const Boundary& b, std::ostream* os) { *os << b.name << " " << b.w << "x" << b.h << " count " << b.count; }
+
+std::string boundary_name(const testing::TestParamInfo<Boundary>& p) {
+    const char* style[] = {"packed", "", "strided", "", "dststrided"};
+    return std::string(p.param.name) + "_" + style[p.param.style] + "_" + std::to_string(p.param.count);
+}
+
+class Thresholds : public testing::TestWithParam<Boundary> {
+protected:
+    // Runs the export on `count` objects with the thread count `threads`; checks the result
+    // and how often the library asked for the thread count.
+    void run(int count, int threads, int asks) {
+        const Boundary& b = GetParam();
+        Arena arena(find(b.name), Case{b.w, b.h, count, kStyles[b.style], false, unsigned(count)});
+        g_threads = threads;
+        g_calls = 0;
+        EXPECT_TRUE(arena.run());
+        EXPECT_EQ(g_calls.load(), asks) << b.name << " count " << count << " threads " << threads;
+    }
+};
+
+}  // namespace
+
+TEST_P(Thresholds, DriverIsEnteredFromTheThresholdOn) {
+    const int c = GetParam().count;
+    run(c - 1, 4, 0);  // below: serial kernel, no question asked
+    run(c, 4, 2);      // at the threshold: the driver splits over 4 threads
+    run(c, 1, 1);      // one thread: the driver runs the serial kernel itself
+    run(c, c + 1, 1);  // fewer objects than threads: serial as well
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, Thresholds, testing::ValuesIn(kBoundaries), boundary_name);
+
+TEST(Dispatch, SingleObjectFormsNeverAskForThreads) {
+    g_threads = 4;
+    const std::tuple<const char*, int, int> big[] = {
+        {"rukmAdd_mm_32f", 200, 200}, {"rukmSub_tt_64f_P", 150, 150}, {"rukmSub_cv_64f", 50000, 1}, {"rukmAdd_vv_32f_P", 50000, 1}};
+    for (const auto& [name, w, h] : big) {
+        Arena arena(find(name), Case{w, h, 1, kStyles[2], false, 3});
+        g_calls = 0;
+        EXPECT_TRUE(arena.run());
+        EXPECT_EQ(g_calls.load(), 0) << name;
+    }
+}
