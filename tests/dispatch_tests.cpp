@@ -1,21 +1,10 @@
-// Which array calls go to the parallel driver, observed from outside: this executable
-// defines the core library's ownGetNumThreads itself, so every question the library asks
-// about the thread count is counted here. Below its threshold an array call must not ask
-// at all; at the threshold the driver asks once to decide and once for the team size.
-#include <atomic>
-
+// Which array calls go to the parallel driver, observed from outside through the thread
+// counter: below its threshold an array call must not ask for the thread count at all; at
+// the threshold the driver asks once to decide and once for the team size.
 #include "harness.hpp"
+#include "thread_counter.hpp"
 
 using namespace th;
-
-namespace {
-std::atomic<int> g_calls{0}, g_threads{4};
-}
-
-extern "C" int ownGetNumThreads(void) {
-    ++g_calls;
-    return g_threads.load();
-}
 
 namespace {
 
@@ -79,10 +68,10 @@ protected:
     void run(int count, int threads, int asks) {
         const Boundary& b = GetParam();
         Arena arena(find(b.name), Case{b.w, b.h, count, kStyles[b.style], false, unsigned(count)});
-        g_threads = threads;
-        g_calls = 0;
+        thread_counter::set(threads);
+        thread_counter::reset_calls();
         EXPECT_TRUE(arena.run());
-        EXPECT_EQ(g_calls.load(), asks) << b.name << " count " << count << " threads " << threads;
+        EXPECT_EQ(thread_counter::calls(), asks) << b.name << " count " << count << " threads " << threads;
     }
 };
 
@@ -99,13 +88,13 @@ TEST_P(Thresholds, DriverIsEnteredFromTheThresholdOn) {
 INSTANTIATE_TEST_SUITE_P(Boundaries, Thresholds, testing::ValuesIn(kBoundaries), boundary_name);
 
 TEST(Dispatch, SingleObjectFormsNeverAskForThreads) {
-    g_threads = 4;
+    thread_counter::set(4);
     const std::tuple<const char*, int, int> big[] = {
         {"rukmAdd_mm_32f", 200, 200}, {"rukmSub_tt_64f_P", 150, 150}, {"rukmSub_cv_64f", 50000, 1}, {"rukmAdd_vv_32f_P", 50000, 1}};
     for (const auto& [name, w, h] : big) {
         Arena arena(find(name), Case{w, h, 1, kStyles[2], false, 3});
-        g_calls = 0;
+        thread_counter::reset_calls();
         EXPECT_TRUE(arena.run());
-        EXPECT_EQ(g_calls.load(), 0) << name;
+        EXPECT_EQ(thread_counter::calls(), 0) << name;
     }
 }

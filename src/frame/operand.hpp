@@ -37,6 +37,12 @@ struct StridedObject {
     }
 };
 
+// Object k of an operand: base + k*step (standard layout) or list[k] + step (pointer list).
+template <class T>
+inline byte_of<T>* locate(byte_of<T>* base, T* const* list, std::ptrdiff_t step, std::ptrdiff_t k) {
+    return list ? reinterpret_cast<byte_of<T>*>(list[k]) + step : base + k * step;
+}
+
 template <class T>
 struct Operand {
     byte_of<T>* base = nullptr;   // object 0 (standard layout)
@@ -46,9 +52,7 @@ struct Operand {
 
     bool single() const { return list == nullptr && step == 0; }
 
-    byte_of<T>* object_bytes(std::ptrdiff_t k) const {
-        return list ? reinterpret_cast<byte_of<T>*>(list[k]) + step : base + k * step;
-    }
+    byte_of<T>* object_bytes(std::ptrdiff_t k) const { return locate(base, list, step, k); }
     T* object(std::ptrdiff_t k) const { return reinterpret_cast<T*>(object_bytes(k)); }
     StridedObject<T> view(std::ptrdiff_t k) const { return {object_bytes(k), rs, cs}; }
     T* at(std::ptrdiff_t k, std::ptrdiff_t i, std::ptrdiff_t j) const { return view(k).at(i, j); }
@@ -76,9 +80,7 @@ struct Walk {
     T* const* list;
     std::ptrdiff_t step, rs, cs;
     explicit Walk(const Operand<T>& o) : base(o.base), list(o.list), step(o.step), rs(o.rs), cs(o.cs) {}
-    byte_of<T>* object(std::ptrdiff_t k) const {
-        return list ? reinterpret_cast<byte_of<T>*>(list[k]) + step : base + k * step;
-    }
+    byte_of<T>* object(std::ptrdiff_t k) const { return locate(base, list, step, k); }
 };
 
 // One object of an element-pointer operand.

@@ -181,66 +181,47 @@ struct Opd {
     }
 };
 
-// A plain 32-bit integer parameter with the role it plays in the checks.
-enum class Role : std::uint8_t { Size, Count, Other };
-
-template <Role R>
-struct Int {
+// One parameter of type V that no check but its own concerns: the base of the plain items.
+// Each check group asks every item whether it passes; an item passes every group it takes
+// no part in.
+template <class V>
+struct Plain {
     static constexpr int arity = 1;
     template <int>
-    using arg_t = std::int32_t;
-    std::int32_t v = 0;
+    using arg_t = V;
+    V v{};
     template <int>
-    void set(std::int32_t a) { v = a; }
+    void set(V a) { v = a; }
     bool pointers_ok() const { return true; }
-    bool sizes_ok() const { return R != Role::Size || v >= 1; }
-    bool count_ok() const { return R != Role::Count || v >= 1; }
+    bool sizes_ok() const { return true; }
+    bool count_ok() const { return true; }
     bool strides_ok() const { return true; }
     bool obj_strides_ok() const { return true; }
     bool row_elem_strides_ok() const { return true; }
     bool shifts_ok() const { return true; }
     bool gapped() const { return false; }
+};
+
+// A plain 32-bit integer parameter with the role it plays in the checks.
+enum class Role : std::uint8_t { Size, Count, Other };
+
+template <Role R>
+struct Int : Plain<std::int32_t> {
+    bool sizes_ok() const { return R != Role::Size || v >= 1; }
+    bool count_ok() const { return R != Role::Count || v >= 1; }
 };
 using Size = Int<Role::Size>;
 using Count = Int<Role::Count>;
 
 // A plain pointer parameter that must not be null (packed results, buffers, pivots).
 template <class P>
-struct Ptr {
-    static constexpr int arity = 1;
-    template <int>
-    using arg_t = P;
-    P v{};
-    template <int>
-    void set(P a) { v = a; }
-    bool pointers_ok() const { return v != nullptr; }
-    bool sizes_ok() const { return true; }
-    bool count_ok() const { return true; }
-    bool strides_ok() const { return true; }
-    bool obj_strides_ok() const { return true; }
-    bool row_elem_strides_ok() const { return true; }
-    bool shifts_ok() const { return true; }
-    bool gapped() const { return false; }
+struct Ptr : Plain<P> {
+    bool pointers_ok() const { return this->v != nullptr; }
 };
 
 // A scalar factor passed by value.
 template <class T>
-struct Scalar {
-    static constexpr int arity = 1;
-    template <int>
-    using arg_t = T;
-    T v{};
-    template <int>
-    void set(T a) { v = a; }
-    bool pointers_ok() const { return true; }
-    bool sizes_ok() const { return true; }
-    bool count_ok() const { return true; }
-    bool strides_ok() const { return true; }
-    bool obj_strides_ok() const { return true; }
-    bool row_elem_strides_ok() const { return true; }
-    bool shifts_ok() const { return true; }
-    bool gapped() const { return false; }
-};
+using Scalar = Plain<T>;
 
 namespace detail {
 
