@@ -14,4 +14,28 @@ void eigen_add_4x4(const double* a, const double* b, double* d, std::int64_t cou
 void plain_add_4x4(const float* a, const float* b, float* d, std::int64_t count);
 void plain_add_4x4(const double* a, const double* b, double* d, std::int64_t count);
 
+// d[k] = a[k] * s for `count` packed 4x4 matrices.
+void eigen_scale_4x4(const float* a, float s, float* d, std::int64_t count);
+void plain_scale_4x4(const float* a, float s, float* d, std::int64_t count);
+// d[k] = transpose of a[k] for `count` packed 4x4 matrices.
+void eigen_transpose_4x4(const float* a, float* d, std::int64_t count);
+void plain_transpose_4x4(const float* a, float* d, std::int64_t count);
+// d(k, i, j) = a(k, i, j) for `count` 4x4 matrices whose element (i, j) of object k lies at
+// index k * obj + i * row + j * elem of its array (strides in elements).
+void plain_copy_4x4(const float* a, float* d, std::int64_t obj, std::int64_t row, std::int64_t elem,
+                    std::int64_t count);
+
+// c[k] = a[k] * b[k] for `count` packed row-major square matrices of order 3, 4 or 6. The
+// LIBXSMM peer (built only where the library is found) returns false when it has no kernel
+// for the order.
+void eigen_mul_mama(int order, const float* a, const float* b, float* c, std::int64_t count);
+void eigen_mul_mama(int order, const double* a, const double* b, double* c, std::int64_t count);
+void plain_mul_mama(int order, const float* a, const float* b, float* c, std::int64_t count);
+void plain_mul_mama(int order, const double* a, const double* b, double* c, std::int64_t count);
+bool xsmm_mul_mama(int order, const float* a, const float* b, float* c, std::int64_t count);
+bool xsmm_mul_mama(int order, const double* a, const double* b, double* c, std::int64_t count);
+// y[k] = m * x[k] for one packed row-major 4x4 matrix and `count` packed 4-vectors.
+void eigen_mul_mva_4x4(const float* m, const float* x, float* y, std::int64_t count);
+void plain_mul_mva_4x4(const float* m, const float* x, float* y, std::int64_t count);
+
 }  // namespace rukbench::peers
