@@ -27,6 +27,7 @@
 #include "../frame/checks.hpp"
 #include "../frame/code.hpp"
 #include "../frame/driver.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
@@ -35,13 +36,22 @@ namespace rukm::vec {
 // ---------------------------------------------------------------------------------------
 // Sums of products.
 
-// The fixed tree of lengths 3 to 6.
-template <class T, int N>
-inline T tree(const T (&p)[N]) {
-    if constexpr (N == 3) return (p[0] + p[1]) + p[2];
-    else if constexpr (N == 4) return (p[0] + p[1]) + (p[2] + p[3]);
-    else if constexpr (N == 5) return ((p[0] + p[1]) + (p[2] + p[3])) + p[4];
-    else return ((p[0] + p[1]) + (p[2] + p[3])) + (p[4] + p[5]);
+#include "vector_formulas.inc"
+
+// Kernels that hold one object per register lane (32f, packed objects), per instruction set;
+// null where the instruction set has none. dot[n - 3] serves length n (x and y, each a packed
+// array or one vector shared by all objects); the norm is the dot product of x with itself.
+struct LaneKernels {
+    void (*dot[4])(const float* x, bool xShared, const float* y, bool yShared, float* dst, std::int64_t count);
+    void (*cross)(const float* x, bool xShared, const float* y, bool yShared, float* dst, std::int64_t count);
+};
+extern const LaneKernels lane_kernels[kIsaCount];
+
+// A standard-layout operand whose objects are packed back to back (or a single object):
+// the lane kernels can read it.
+template <class O>
+inline bool packed_run(const O& o, std::ptrdiff_t objectBytes) {
+    return !o.list && (o.step == 0 || o.step == objectBytes) && o.cs == 4;
 }
 
 // Sum over i < len of x(i) * y(i) (x and y element accessors), special lengths by the tree,
@@ -178,6 +188,15 @@ struct Reduce {
 private:
     template <class X, class Y>
     static void sums(const X& x, const Y& y, T* dst, int len, std::int32_t count, bool contiguous) {
+        if constexpr (sizeof(T) == 4 && std::is_same_v<X, Operand<const T>>) {
+            const auto lanes = for_isa(lane_kernels).dot[len >= 3 && len <= 6 ? len - 3 : 0];
+            if (contiguous && lanes && len >= 3 && len <= 6 && packed_run(x, 4 * len) && packed_run(y, 4 * len)) {
+                lanes(x.object(0), x.single(), y.object(0), y.single(), dst, count);
+                if (norm)
+                    for (std::ptrdiff_t k = 0; k < count; ++k) dst[k] = std::sqrt(dst[k]);
+                return;
+            }
+        }
         for (std::ptrdiff_t k = 0; k < count; ++k) {
             T s;
             if constexpr (std::is_same_v<X, Operand<const T>>) {
@@ -208,10 +227,11 @@ void cross(const X& x, const Y& y, const D& d, std::int32_t count) {
         const auto c = d.view(k);
         const T a0 = *a.at(0, 0), a1 = *a.at(0, 1), a2 = *a.at(0, 2);
         const T b0 = *b.at(0, 0), b1 = *b.at(0, 1), b2 = *b.at(0, 2);
-        const T r0 = a1 * b2 - a2 * b1, r1 = a2 * b0 - a0 * b2, r2 = a0 * b1 - a1 * b0;
-        *c.at(0, 0) = r0;
-        *c.at(0, 1) = r1;
-        *c.at(0, 2) = r2;
+        T r[3];
+        cross3<T>({a0, a1, a2}, {b0, b1, b2}, r);
+        *c.at(0, 0) = r[0];
+        *c.at(0, 1) = r[1];
+        *c.at(0, 2) = r[2];
     }
 }
 
@@ -233,6 +253,14 @@ struct Cross {
         const auto y = s2.view();
         const auto dv = d.view();
         auto kernel = [&](std::int32_t k0, std::int32_t n) {
+            if constexpr (sizeof(T) == 4 && L != Layout::Ptr) {
+                const auto lanes = for_isa(lane_kernels).cross;
+                if (lanes && packed_run(x, 12) && packed_run(y, 12) && packed_run(dv, 12) && !dv.single()) {
+                    const auto xr = x.advanced(k0), yr = y.advanced(k0);
+                    lanes(xr.object(0), xr.single(), yr.object(0), yr.single(), dv.advanced(k0).object(0), n);
+                    return rukOk;
+                }
+            }
             cross<T>(x.advanced(k0), y.advanced(k0), dv.advanced(k0), n);
             return rukOk;
         };

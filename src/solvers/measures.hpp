@@ -21,56 +21,21 @@
 
 #include "../frame/checks.hpp"
 #include "../frame/driver.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
 namespace rukm::measure {
 
 // ---------------------------------------------------------------------------------------
-// Determinant by cofactors.
+#include "det_formula.inc"
 
-// The p-th lowest set bit of m.
-constexpr unsigned nth_bit(unsigned m, int p) {
-    for (; p > 0; --p) m &= m - 1;
-    return m & (~m + 1);
-}
-
-template <class T, int N, int R, unsigned Mask, int P>
-T expand(const T (&a)[N][N]);
-
-// The minor of rows 0 .. R-1 and the R columns in Mask.
-template <class T, int N, int R, unsigned Mask>
-inline T minor(const T (&a)[N][N]) {
-    if constexpr (R == 1) {
-        return a[0][__builtin_ctz(Mask)];
-    } else if constexpr (R == 2) {
-        constexpr int c0 = __builtin_ctz(Mask), c1 = __builtin_ctz(Mask & (Mask - 1));
-        return a[0][c0] * a[1][c1] - a[0][c1] * a[1][c0];
-    } else {
-        return expand<T, N, R, Mask, 0>(a);
-    }
-}
-
-// The expansion of that minor along its last row, R-1, summed from the mask's highest column
-// (position R-1 among its columns) down to position P; the column at position p carries the
-// sign (-1)^(R-1+p).
-template <class T, int N, int R, unsigned Mask, int P>
-inline T expand(const T (&a)[N][N]) {
-    constexpr unsigned bit = nth_bit(Mask, P);
-    const T term = minor<T, N, R - 1, (Mask & ~bit)>(a) * a[R - 1][__builtin_ctz(bit)];
-    if constexpr (P == R - 1) {
-        return term;
-    } else {
-        const T higher = expand<T, N, R, Mask, P + 1>(a);
-        if constexpr ((R - 1 + P) % 2 == 0) return higher + term;
-        else return higher - term;
-    }
-}
-
-template <class T, int N>
-inline T cofactor_det(const T (&a)[N][N]) {
-    return minor<T, N, N, (1u << N) - 1>(a);
-}
+// Determinants of packed 32f matrices (one per register lane where that pays), per
+// instruction set; entry n - 3 serves order n, null where the instruction set has none.
+struct LaneKernels {
+    void (*det[4])(const float* src, float* dst, std::int64_t count);
+};
+extern const LaneKernels lane_kernels[kIsaCount];
 
 // Elimination with partial pivoting on the copy in buf (n*n elements, then n row indices).
 template <class T, class O>
@@ -107,7 +72,27 @@ T eliminate_det(const O& src, int n, T* buf) {
 
 template <class T, class O>
 void det(const O& src, int n, T* buf, T* dst, std::int32_t count) {
+    if constexpr (sizeof(T) == 4 && std::is_same_v<O, Operand<const T>>) {
+        const auto lanes = n >= 3 && n <= 6 ? for_isa(lane_kernels).det[n - 3] : nullptr;
+        if (lanes && !src.list && src.cs == 4 && src.rs == 4 * n && (count == 1 || src.step == 4 * n * n)) {
+            lanes(src.object(0), dst, count);
+            return;
+        }
+    }
     auto by_cofactors = [&]<int N>() {
+        if constexpr (std::is_same_v<O, Operand<const T>>) {
+            // Packed rows: element (i, j) at a fixed offset the compiler can fold.
+            if (src.cs == sizeof(T) && src.rs == N * std::ptrdiff_t(sizeof(T))) {
+                for (std::ptrdiff_t k = 0; k < count; ++k) {
+                    const T* p = src.object(k);
+                    T a[N][N];
+                    for (int i = 0; i < N; ++i)
+                        for (int j = 0; j < N; ++j) a[i][j] = p[i * N + j];
+                    dst[k] = cofactor_det<T, N>(a);
+                }
+                return;
+            }
+        }
         for (std::ptrdiff_t k = 0; k < count; ++k) {
             const auto o = src.view(k);
             T a[N][N];

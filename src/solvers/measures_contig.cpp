@@ -1,0 +1,12 @@
+// The determinant lane kernels, compiled for each instruction set.
+#include <immintrin.h>
+
+#include "measures.hpp"
+
+#define RUKM_VARIANT_NS rukm::measure
+#define RUKM_VARIANT_FILE "../solvers/measures_contig.inc"
+#include "../frame/variants.inc"
+
+namespace rukm::measure {
+const LaneKernels lane_kernels[kIsaCount] = {sse2::kernels, avx2::kernels, avx512::kernels};
+}  // namespace rukm::measure
