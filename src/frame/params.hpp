@@ -99,9 +99,11 @@ struct Opd {
     using arg_t = std::conditional_t<layout_fields.f[I] == Field::Pointer, pointer,
                   std::conditional_t<layout_fields.f[I] == Field::Value, T, std::int32_t>>;
 
-    pointer ptr{};
-    T value{};
-    std::int32_t obj = 0, row = 0, elem_stride = 0, shift = 0, width = 0, height = 0, len = 0;
+    // Only the fields of this kind's parameters are set and read; the others stay
+    // uninitialised, so binding the arguments costs no more than storing them.
+    pointer ptr;
+    T value;
+    std::int32_t obj, row, elem_stride, shift, width, height, len;
 
     template <int I>
     void set(arg_t<I> a) {
