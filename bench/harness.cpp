@@ -109,13 +109,13 @@ Group& Group::expect_triad(double min_fraction, const std::string& what) {
     return *this;
 }
 
-Group& group(const std::string& name, const GroupSpec& spec) {
+Group& group(const std::string& name, const Workload& work) {
     for (auto& g : registry())
         if (g->name == name) return *g;
     registry().push_back(std::make_unique<Group>());
     Group& g = *registry().back();
     g.name = name;
-    g.spec = spec;
+    g.work = work;
     return g;
 }
 
@@ -143,20 +143,20 @@ void register_all() {
     for (const auto& c : benchmark::CPUInfo::Get().caches)
         largest_cache = std::max<std::int64_t>(largest_cache, c.size);
     for (const auto& g : registry()) {
-        const GroupSpec spec = g->spec;
-        auto wrap = [spec](Body body) {
-            return [spec, body](benchmark::State& state) {
+        const Workload work = g->work;
+        auto wrap = [work](Body body) {
+            return [work, body](benchmark::State& state) {
                 body(state);
-                state.SetBytesProcessed(state.iterations() * spec.bytes);
-                state.SetItemsProcessed(state.iterations() * spec.objects);
+                state.SetBytesProcessed(state.iterations() * work.bytes);
+                state.SetItemsProcessed(state.iterations() * work.objects);
             };
         };
         for (const auto& c : g->cases) benchmark::RegisterBenchmark((g->name + "/" + c.impl).c_str(), wrap(c.body));
-        if (spec.where == OutOfCache) {
-            if (spec.bytes <= largest_cache)
-                std::cerr << "warning: " << g->name << " moves " << spec.bytes
+        if (work.where == OutOfCache) {
+            if (work.bytes <= largest_cache)
+                std::cerr << "warning: " << g->name << " moves " << work.bytes
                           << " bytes per call, no more than the largest cache (" << largest_cache << ")\n";
-            const std::int64_t bytes = spec.bytes;
+            const std::int64_t bytes = work.bytes;
             benchmark::RegisterBenchmark((g->name + "/triad").c_str(),
                                          wrap([bytes](benchmark::State& s) { triad_case(s, bytes); }));
         }
@@ -250,7 +250,7 @@ int Reporter::print_table() const {
         const double triad_ns = tr ? median_ns(*tr) : -1;
         std::vector<std::string> impls;
         for (const auto& c : g->cases) impls.push_back(c.impl);
-        if (g->spec.where == OutOfCache) impls.push_back("triad");
+        if (g->work.where == OutOfCache) impls.push_back("triad");
 
         bool first = true;
         for (const std::string& impl : impls) {
@@ -263,8 +263,8 @@ int Reporter::print_table() const {
                 continue;
             }
             const double m = median_ns(*r);
-            out << pad(time_text(m), 11, true) << pad(fmt("%.3f", m / static_cast<double>(g->spec.objects)), 11, true)
-                << pad(fmt("%.2f", static_cast<double>(g->spec.bytes) / m), 9, true);
+            out << pad(time_text(m), 11, true) << pad(fmt("%.3f", m / static_cast<double>(g->work.objects)), 11, true)
+                << pad(fmt("%.2f", static_cast<double>(g->work.bytes) / m), 9, true);
             const bool peer = impl != "rukm" && impl != "triad";
             const double ratio = peer && rukm_ns > 0 ? m / rukm_ns : -1;
             out << pad(ratio > 0 ? fmt("%.2fx", ratio) : "", 9, true);

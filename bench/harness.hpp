@@ -36,7 +36,7 @@ namespace rukbench {
 
 enum Residency { InCache, OutOfCache };
 
-struct GroupSpec {
+struct Workload {
     std::int64_t objects;  // objects processed by one call
     std::int64_t bytes;    // bytes read plus bytes written by one call
     Residency where;
@@ -64,13 +64,13 @@ public:
     };
 
     std::string name;
-    GroupSpec spec;
+    Workload work;
     std::vector<Case> cases;
     std::vector<Target> targets;
 };
 
 // Declares a group (or returns the one already declared under `name`).
-Group& group(const std::string& name, const GroupSpec& spec);
+Group& group(const std::string& name, const Workload& work);
 
 // "32f" or "64f".
 template <class T>

@@ -2,12 +2,12 @@
 //
 // Every export is one line of a family's table:
 //
-//   RUKM_ENTRY(arity, name, Spec)
+//   RUKM_ENTRY(arity, name, Form)
 //
 // which defines the extern "C" function `name` with the parameter list the public header
-// declares for it and hands the arguments to Spec::run. Spec describes the export (its
+// declares for it and hands the arguments to Form::run. Form describes the export (its
 // parameter groups, its checks, its kernels); the entry verifies at compile time that the
-// header's declaration has exactly the parameter types Spec expects, so the header and the
+// header's declaration has exactly the parameter types Form expects, so the header and the
 // table cannot drift apart.
 #pragma once
 
@@ -30,13 +30,13 @@ struct fn_traits<R(A...)> {
 template <auto& Fn, int I>
 using arg_t = typename fn_traits<std::remove_reference_t<decltype(Fn)>>::template arg<I>;
 
-// Calls Spec::run with the arguments bound to Spec's parameter items.
-template <class Spec, auto& Fn, class... A>
+// Calls Form::run with the arguments bound to Form's parameter items.
+template <class Form, auto& Fn, class... A>
 inline rukStatus enter(A... a) {
-    static_assert(std::is_same_v<std::remove_reference_t<decltype(Fn)>, typename Spec::signature::fn_type>,
+    static_assert(std::is_same_v<std::remove_reference_t<decltype(Fn)>, typename Form::signature::fn_type>,
                   "the header declares this export with other parameters than its table line");
-    auto items = Spec::signature::bind(a...);
-    return std::apply([](auto&... it) { return Spec::run(it...); }, items);
+    auto items = Form::signature::bind(a...);
+    return std::apply([](auto&... it) { return Form::run(it...); }, items);
 }
 
 }  // namespace rukm

@@ -177,12 +177,12 @@ struct Export {
             const bool contiguous = !gapped(std::tie(s1, s2, rest...));
             // Products over pointer lists run the contiguous general loop, special orders
             // included; Gaxpy keeps its special sizes in every kernel.
-            const bool spec = square && (gaxpy || !(L == Layout::List && contiguous));
+            const bool special_ok = square && (gaxpy || !(L == Layout::List && contiguous));
             const ContigFn<T> fast = contiguous ? contig_kernel<T>(gaxpy, transA) : nullptr;
-            const Args<T> args{a, x, y, dv, m, kk, count, spec};
+            const Args<T> args{a, x, y, dv, m, kk, count, special_ok};
             auto launch = [&](const Args<T>& r) {
                 if (fast) fast(r);
-                else generic<T, gaxpy>(r.a, r.x, r.y, r.d, m, kk, r.count, spec);
+                else generic<T, gaxpy>(r.a, r.x, r.y, r.d, m, kk, r.count, special_ok);
                 return rukOk;
             };
             auto kernel = [&](std::int32_t k0, std::int32_t c) {

@@ -93,8 +93,8 @@ void general(const A& a, const B& b, const D& d, int m, int kk, int n, std::int3
 }
 
 template <class T, class A, class B, class D>
-void generic(const A& a, const B& b, const D& d, int m, int kk, int n, std::int32_t count, bool spec) {
-    if (spec) {
+void generic(const A& a, const B& b, const D& d, int m, int kk, int n, std::int32_t count, bool special_ok) {
+    if (special_ok) {
         switch (m) {
         case 3: return special<T, 3>(a, b, d, count);
         case 4: return special<T, 4>(a, b, d, count);
@@ -164,12 +164,12 @@ struct Export {
             const bool contiguous = !gapped(std::tie(s1, s2, d));
             // Pointer lists whose second source is an array run the contiguous general loop
             // on every object, special sizes included.
-            const bool spec = square && !(L == Layout::List && contiguous && ops.array[1]);
+            const bool special_ok = square && !(L == Layout::List && contiguous && ops.array[1]);
             const ContigFn<T> fast = contiguous ? contig_kernel<T>(transA, transB) : nullptr;
-            const Args<T> args{a, b, dv, m, kk, n, count, spec};
+            const Args<T> args{a, b, dv, m, kk, n, count, special_ok};
             auto launch = [&](const Args<T>& r) {
                 if (fast) fast(r);
-                else generic<T>(r.a, r.b, r.d, m, kk, n, r.count, spec);
+                else generic<T>(r.a, r.b, r.d, m, kk, n, r.count, special_ok);
                 return rukOk;
             };
             auto kernel = [&](std::int32_t k0, std::int32_t c) {
