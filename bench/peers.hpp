@@ -1,7 +1,7 @@
 // The peers of the library in the benchmarks, each in a translation unit of its own with the
-// flags it is measured with: eigen_*.cpp with -O3 -march=native (Eigen at its best on this
-// processor), plain_*.cpp with -O2 and no processor-specific flags (what a plain loop gets
-// from a default optimised build).
+// flags it is measured with: eigen_*.cpp and glm_*.cpp with -O3 -march=native (Eigen and glm
+// at their best on this processor), plain_*.cpp with -O2 and no processor-specific flags
+// (what a plain loop gets from a default optimised build).
 #pragma once
 
 #include <cstdint>
@@ -37,5 +37,22 @@ bool xsmm_mul_mama(int order, const double* a, const double* b, double* c, std::
 // y[k] = m * x[k] for one packed row-major 4x4 matrix and `count` packed 4-vectors.
 void eigen_mul_mva_4x4(const float* m, const float* x, float* y, std::int64_t count);
 void plain_mul_mva_4x4(const float* m, const float* x, float* y, std::int64_t count);
+
+// d[k] = dot(a[k], b[k]) for `count` packed pairs of vectors of length 3 or 4.
+void eigen_dot(int len, const float* a, const float* b, float* d, std::int64_t count);
+void glm_dot(int len, const float* a, const float* b, float* d, std::int64_t count);
+void plain_dot(int len, const float* a, const float* b, float* d, std::int64_t count);
+// d[k] = a[k] x b[k] for `count` packed pairs of 3-vectors.
+void eigen_cross(const float* a, const float* b, float* d, std::int64_t count);
+void glm_cross(const float* a, const float* b, float* d, std::int64_t count);
+void plain_cross(const float* a, const float* b, float* d, std::int64_t count);
+// For `count` packed points (x, y, z): (r0, r1, r2, w) = m * (x, y, z, 1) with one packed
+// row-major 4x4 matrix m, and out = (r0, r1, r2) / w.
+void eigen_transform_3dh(const float* m, const float* p, float* out, std::int64_t count);
+void glm_transform_3dh(const float* m, const float* p, float* out, std::int64_t count);
+void plain_transform_3dh(const float* m, const float* p, float* out, std::int64_t count);
+// d[k] = det(a[k]) for `count` packed row-major square matrices of order 3 or 4.
+void eigen_det(int order, const float* a, float* d, std::int64_t count);
+void plain_det(int order, const float* a, float* d, std::int64_t count);
 
 }  // namespace rukbench::peers

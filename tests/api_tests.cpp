@@ -1,5 +1,5 @@
-// Black-box tests of the addition and subtraction exports, the version record and the
-// thread count, through the shared library only.
+// Black-box tests of the addition, subtraction and scaling exports, the version record and
+// the thread count, through the shared library only.
 #include <omp.h>
 
 #include <bit>
@@ -10,6 +10,7 @@
 #include "harness.hpp"
 
 using namespace th;
+using namespace th::checks;
 
 namespace {
 
@@ -29,17 +30,19 @@ protected:
 
 }  // namespace
 
-TEST(Exports, TableCoversEveryAddAndSubExport) {
+TEST(Exports, TableCoversEveryAddSubAndScalingExport) {
     std::ifstream in(RUKM_TEST_DATA "/exports.txt");
     ASSERT_TRUE(in) << "cannot read the export list";
+    const std::set<std::string> scaling = {"mc", "tc", "vc", "mac", "tac", "vac", "vca", "vaca"};
     std::set<std::string> listed, table;
     for (std::string s; in >> s;)
-        if (s.rfind("rukmAdd_", 0) == 0 || s.rfind("rukmSub_", 0) == 0) listed.insert(s);
-    int adds = 0;
-    for (const Export& e : exports()) table.insert(e.name), adds += e.name.rfind("rukmAdd_", 0) == 0;
+        if (s.rfind("rukmAdd_", 0) == 0 || s.rfind("rukmSub_", 0) == 0 ||
+            (s.rfind("rukmMul_", 0) == 0 && scaling.count(s.substr(8, s.find('_', 8) - 8))))
+            listed.insert(s);
+    int counts[3] = {};
+    for (const Export& e : exports()) table.insert(e.name), ++counts[std::string("ASM").find(e.name[4])];
     EXPECT_EQ(table, listed);
-    EXPECT_EQ(adds, 92);
-    EXPECT_EQ(table.size(), 246u);
+    EXPECT_EQ(std::vector<int>(counts, counts + 3), (std::vector<int>{92, 154, 42}));
 }
 
 TEST_P(PerExport, ParameterKindsFollowTheLayoutOrder) {
@@ -63,9 +66,6 @@ TEST_P(PerExport, BitExactForEveryLayoutStrideAndSize) {
 // ---- Argument checks ------------------------------------------------------------------------
 namespace {
 
-enum Grp { GPtr, GCnt, GSize, GStride, GShift, kGroups };
-const rukStatus kStatus[kGroups] = {rukErrNullPtr, rukErrCount, rukErrSize, rukErrStride, rukErrShift};
-
 // The order in which an export checks its argument groups.
 std::vector<Grp> check_order(const Desc& d) {
     if (!d.array) return {GPtr, GSize, d.lay == Ptr ? GShift : GStride};
@@ -79,67 +79,11 @@ std::vector<Grp> check_order(const Desc& d) {
     return {GPtr, GCnt, GSize, GStride, GShift};
 }
 
-int group_of(Role r) {
-    switch (r) {
-    case RPtr: return GPtr;
-    case RCount: return GCnt;
-    case RSize: return GSize;
-    case RObj: case RRow: case RElem: return GStride;
-    case RShift: return GShift;
-    default: return -1;
-    }
-}
-
-std::vector<long long> bad_values(int g, int esz) {
-    switch (g) {
-    case GPtr: return {0};
-    case GCnt: case GSize: return {0, -1, INT32_MIN};
-    case GStride: return {0, -esz, esz / 2, esz + esz / 2, INT32_MIN, esz == 8 ? 4 : -1};
-    default: return {-esz, esz / 2, 1, INT32_MIN, esz == 8 ? 4 : 2};
-    }
-}
-
-void spoil(Arg& a, long long v) { a.p = nullptr, a.i = v; }
-
 }  // namespace
 
 TEST_P(PerExport, FirstFailingCheckGroupDecidesAndNothingIsWritten) {
     Arena arena(ex, Case{2, 3, 3, kStyles[2], false, 11});
-    const std::vector<Grp> order = check_order(d);
-    std::vector<int> members[kGroups];
-    for (std::size_t n = 0; n < arena.params.size(); ++n)
-        if (group_of(arena.params[n].role) >= 0) members[group_of(arena.params[n].role)].push_back(int(n));
-    for (int g = 0; g < kGroups; ++g)
-        ASSERT_EQ(members[g].empty(), std::find(order.begin(), order.end(), g) == order.end()) << ex.name << " group " << g;
-
-    auto expect = [&](const std::vector<Arg>& a, rukStatus want, const std::string& what) {
-        EXPECT_EQ(ex.call(a), want) << ex.name << " with " << what;
-        EXPECT_TRUE(arena.unchanged()) << ex.name << " wrote memory with " << what;
-    };
-    // Every member of every group, alone, with every kind of bad value.
-    for (int g = 0; g < kGroups; ++g)
-        for (int n : members[g])
-            for (long long v : bad_values(g, d.esz)) {
-                std::vector<Arg> a = arena.args;
-                spoil(a[n], v);
-                expect(a, kStatus[g], arena.params[n].name + "=" + std::to_string(v));
-            }
-    // Faults in several groups at once: the first group in the export's order decides.
-    const int G = int(order.size());
-    for (int mask = 1; mask < (1 << G); ++mask) {
-        if (std::popcount(unsigned(mask)) < 2) continue;
-        std::vector<Arg> a = arena.args;
-        std::string what;
-        for (int b = 0; b < G; ++b)
-            if (mask >> b & 1) {
-                const std::vector<int>& m = members[order[b]];
-                const std::vector<long long> bad = bad_values(order[b], d.esz);
-                const int n = m[(mask + b) % m.size()];
-                spoil(a[n], bad[(7 * mask + b) % bad.size()]);
-                what += arena.params[n].name + " ";
-            }
-        expect(a, kStatus[order[std::countr_zero(unsigned(mask))]], what);
-    }
+    expect_check_order(ex, arena, check_order(d));
     EXPECT_TRUE(arena.run());
 }
 
@@ -171,6 +115,10 @@ TEST(Checks, OrderExceptionsAndBadValues) {
         {"rukmSub_cava_32f_P", {{"srcShift", 2}}, rukErrShift},
         {"rukmAdd_vca_64f_P", {{"valObjStride", 4}}, rukErrStride},
         {"rukmSub_cav_64f_L", {{"valShift", 4}}, rukErrShift},
+        {"rukmMul_mac_32f", {{"width", 0}, {"srcElemStride", 6}}, rukErrSize},  // no exception for scaling
+        {"rukmMul_vac_64f", {{"len", 0}, {"count", 0}}, rukErrCount},
+        {"rukmMul_vca_32f_L", {{"valShift", -4}}, rukErrShift},
+        {"rukmMul_vaca_64f_P", {{"valObjStride", -8}, {"dstShift", 4}}, rukErrStride},
     };
     for (const Edge& e : edges) {
         Arena arena(find(e.name), Case{3, 3, 2, kStyles[1], false, 5});
@@ -226,6 +174,27 @@ TEST(Results, EqualSourcesSubtractToPositiveZero) {
     float out[4];
     ASSERT_EQ(rukmSub_mm_32f(a, 8, 4, a, 8, 4, out, 8, 4, 2, 2), rukOk);
     for (float v : out) EXPECT_FALSE(std::signbit(v) || v != 0.0f);
+}
+
+TEST(Results, ScalingByConstants) {
+    const float stored[6] = {1, 2, 3, 4, 5, 6};  // 3x2, used transposed as 2x3
+    float out[6];
+    ASSERT_EQ(rukmMul_tc_32f(stored, 8, 4, 2.0f, out, 12, 4, 3, 2), rukOk);
+    EXPECT_EQ(std::vector<float>(out, out + 6), (std::vector<float>{2, 6, 10, 4, 8, 12}));
+    const double src[2] = {1, 2}, val[2] = {3, -1};
+    double outd[4];
+    ASSERT_EQ(rukmMul_vca_64f(src, 8, val, 8, outd, 16, 8, 2, 2), rukOk);
+    EXPECT_EQ(std::vector<double>(outd, outd + 4), (std::vector<double>{3, 6, -1, -2}));
+    // A zero constant keeps the sign of the product; zero times infinity and a NaN constant give NaN.
+    const float v[4] = {-2.0f, 3.0f, INFINITY, -0.0f};
+    ASSERT_EQ(rukmMul_vc_32f(v, 4, 0.0f, out, 4, 4), rukOk);
+    EXPECT_TRUE(std::signbit(out[0]) && out[0] == 0 && !std::signbit(out[1]) && out[1] == 0);
+    EXPECT_TRUE(std::isnan(out[2]) && std::signbit(out[3]) && out[3] == 0);
+    ASSERT_EQ(rukmMul_vc_32f(v, 4, NAN, out, 4, 4), rukOk);
+    EXPECT_TRUE(std::all_of(out, out + 4, [](float x) { return std::isnan(x); }));
+    ASSERT_EQ(rukmMul_vc_32f(v, 4, -INFINITY, out, 4, 4), rukOk);
+    EXPECT_EQ(std::vector<float>(out, out + 2), (std::vector<float>{INFINITY, -INFINITY}));
+    EXPECT_TRUE(std::isnan(out[3]));
 }
 
 // ---- Version and threads --------------------------------------------------------------------

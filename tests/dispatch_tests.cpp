@@ -52,6 +52,31 @@ const Boundary kBoundaries[] = {
     {"rukmSub_cva_32f", 4, 1, 10000, 0},     // 2c + 1
     {"rukmSub_cva_32f_L", 4, 1, 20000, 2},
     {"rukmSub_cva_64f_L", 4, 1, 10000, 0},
+    // scaling of matrices, 2*w*h*c: 35001 standard and 32f _L contiguous, 15001 32f _L strided,
+    // 35001 64f _L, 17001 _P
+    {"rukmMul_mac_32f", 4, 4, 1094, 0},
+    {"rukmMul_tac_64f", 4, 4, 1094, 2},
+    {"rukmMul_mac_32f", 3, 5, 1167, 4},
+    {"rukmMul_mac_32f_L", 4, 4, 1094, 0},
+    {"rukmMul_tac_32f_L", 4, 4, 469, 2},
+    {"rukmMul_mac_32f_L", 4, 4, 469, 4},
+    {"rukmMul_mac_64f_L", 4, 4, 1094, 2},
+    {"rukmMul_tac_32f_P", 4, 4, 532, 0},
+    {"rukmMul_mac_64f_P", 4, 4, 532, 2},
+    // scaling of vectors: vac 2*l*c (36865 contiguous, 18433 strided and _L, 9217 _P);
+    // vaca c*(2l + 1) and vca l*c + l + c (36865 standard, 18433 _L, 9217 _P)
+    {"rukmMul_vac_32f", 4, 1, 4609, 0},
+    {"rukmMul_vac_64f", 4, 1, 2305, 2},
+    {"rukmMul_vac_32f_L", 4, 1, 2305, 0},
+    {"rukmMul_vac_64f_P", 4, 1, 1153, 0},
+    {"rukmMul_vaca_32f", 4, 1, 4097, 0},
+    {"rukmMul_vaca_64f", 4, 1, 4097, 2},
+    {"rukmMul_vaca_32f_L", 4, 1, 2049, 2},
+    {"rukmMul_vaca_64f_P", 4, 1, 1025, 0},
+    {"rukmMul_vca_64f", 4, 1, 7373, 0},
+    {"rukmMul_vca_32f", 4, 1, 7373, 2},
+    {"rukmMul_vca_32f_L", 4, 1, 3686, 0},
+    {"rukmMul_vca_64f_P", 4, 1, 1843, 2},
 };
 
 void PrintTo(const Boundary& b, std::ostream* os) { *os << b.name << " " << b.w << "x" << b.h << " count " << b.count; }
@@ -90,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, Thresholds, testing::ValuesIn(kBoundaries),
 TEST(Dispatch, SingleObjectFormsNeverAskForThreads) {
     thread_counter::set(4);
     const std::tuple<const char*, int, int> big[] = {
-        {"rukmAdd_mm_32f", 200, 200}, {"rukmSub_tt_64f_P", 150, 150}, {"rukmSub_cv_64f", 50000, 1}, {"rukmAdd_vv_32f_P", 50000, 1}};
+        {"rukmAdd_mm_32f", 200, 200}, {"rukmSub_tt_64f_P", 150, 150}, {"rukmSub_cv_64f", 50000, 1}, {"rukmAdd_vv_32f_P", 50000, 1},
+        {"rukmMul_tc_32f", 200, 200}, {"rukmMul_vc_64f_P", 50000, 1}};
     for (const auto& [name, w, h] : big) {
         Arena arena(find(name), Case{w, h, 1, kStyles[2], false, 3});
         thread_counter::reset_calls();

@@ -1,4 +1,4 @@
-// Test harness for the element-wise exports.
+// Test harness for the element-wise and data-movement exports.
 //
 // An export is known to the tests only by its name and its C signature. From the name
 // (operation, operand code, element type, layout) the harness lays out every operand in
@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -70,7 +72,7 @@ Export wrap(const char* name, rukStatus (*f)(A...)) {
     TH_ONE(OP, C, 32f, ) TH_ONE(OP, C, 32f, _L) TH_ONE(OP, C, 32f, _P) TH_ONE(OP, C, 64f, )      \
     TH_ONE(OP, C, 64f, _L) TH_ONE(OP, C, 64f, _P)
 
-// Every addition and subtraction export.
+// Every addition, subtraction and scaling export.
 inline const std::vector<Export>& exports() {
     static const std::vector<Export> all = {
         TH_SINGLE(Add, mm) TH_SINGLE(Add, tm) TH_SINGLE(Add, tt) TH_SINGLE(Add, vv) TH_SINGLE(Add, vc)
@@ -84,6 +86,8 @@ inline const std::vector<Export>& exports() {
         TH_ARRAY(Sub, tama) TH_ARRAY(Sub, tata) TH_ARRAY(Sub, vav) TH_ARRAY(Sub, vva) TH_ARRAY(Sub, vava)
         TH_ARRAY(Sub, vac) TH_ARRAY(Sub, vca) TH_ARRAY(Sub, vaca) TH_ARRAY(Sub, cav) TH_ARRAY(Sub, cva)
         TH_ARRAY(Sub, cava)
+        TH_SINGLE(Mul, mc) TH_SINGLE(Mul, tc) TH_SINGLE(Mul, vc) TH_ARRAY(Mul, mac) TH_ARRAY(Mul, tac)
+        TH_ARRAY(Mul, vac) TH_ARRAY(Mul, vca) TH_ARRAY(Mul, vaca)
     };
     return all;
 }
@@ -100,7 +104,7 @@ enum Lay { Std, List, Ptr };
 
 struct Desc {
     std::string code;
-    bool sub = false;
+    char op = '+';  // '+', '-' or '*'
     Shape shape[2] = {};  // the operands in the order of the code
     bool arr[2] = {};
     int esz = 4;
@@ -111,7 +115,7 @@ struct Desc {
 
 inline Desc describe(const std::string& name) {
     Desc d;
-    d.sub = name.compare(4, 3, "Sub") == 0;
+    d.op = name.compare(4, 3, "Sub") == 0 ? '-' : name.compare(4, 3, "Mul") == 0 ? '*' : '+';
     const std::size_t a = name.find('_'), b = name.find('_', a + 1);
     d.code = name.substr(a + 1, b - a - 1);
     d.esz = name.compare(b + 1, 3, "64f") == 0 ? 8 : 4;
@@ -140,7 +144,9 @@ struct Group {
     std::string name;
     Shape shape = Mat;
     bool arr = false;
-    Lay lay = Std;  // the layout this operand's parameters follow
+    Lay lay = Std;      // the layout this operand's parameters follow
+    bool dense = false; // a packed row-major buffer passed as a bare pointer
+    int step = 1;       // element step, in elements
     char* ptr = nullptr;
     std::int32_t obj = 0, row = 0, elem = 0, shift = 0;
     double value = 0;
@@ -194,12 +200,13 @@ T make_value(std::mt19937& r, bool nan) {
     }
 }
 
-class Arena {
+// Operands placed in a guarded arena filled with a sentinel, the parameter list that
+// describes them, and the bytes the arena must hold after a successful call.
+class Operands {
 public:
-    const Export& ex;
-    Desc d;
     Case c;
-    Group g[3];  // first parameter group, second, dst
+    int esz;
+    std::string label;  // the export, for messages
     std::vector<unsigned char> mem, initial, want;
     std::vector<Param> params;
     std::vector<Arg> args;
@@ -207,52 +214,8 @@ public:
     std::vector<std::size_t> dst;  // offsets of the destination elements, in (k, i, j) order
     bool dst_distinct = true;
 
-    Arena(const Export& e, const Case& cs) : ex(e), d(describe(e.name)), c(cs) {
-        if (!d.matrix) c.h = 1;
-        if (!d.array) c.count = 1;
-        std::mt19937 rng(c.seed);
-        const bool konst = d.shape[0] == Const || d.shape[1] == Const;
-        const char* names[3] = {konst ? "src" : "src1", konst ? "val" : "src2", "dst"};
-        for (int q = 0; q < 3; ++q) {
-            const int o = q == 2 ? -1 : q == 0 ? d.first : 1 - d.first;
-            g[q].name = names[q];
-            g[q].shape = o < 0 ? (d.matrix ? Mat : Vec) : d.shape[o];
-            g[q].arr = o < 0 ? d.array : d.arr[o];
-            const bool listed = d.lay == List && g[q].arr, direct = d.lay == Ptr && g[q].shape != Const;
-            g[q].lay = listed ? List : direct ? Ptr : Std;
-        }
-        std::size_t top = 64, salt = 0;
-        auto take = [&](std::size_t bytes, std::size_t align, bool salted) {
-            if (c.st.gap) top = (top + c.st.gap + 63) / 64 * 64 + (salted ? salt++ * 3 * d.esz % 64 : 0);
-            top = (top + align - 1) / align * align;
-            const std::size_t at = top;
-            top += bytes;
-            return at;
-        };
-        for (int q = 0; q < 3; ++q)
-            if (q < 2 || !c.inplace) plan(g[q], c.st.step[q], take, rng);
-        mem.assign(top + 128, 0xA5);
-        char* base = reinterpret_cast<char*>(mem.data());
-        base += (64 - reinterpret_cast<std::uintptr_t>(base) % 64) % 64;
-        for (Group& gr : g) {
-            if (gr.lay == Std) gr.ptr = gr.at.empty() ? nullptr : base + gr.at[0];
-            else {
-                for (std::size_t n = 0; n < gr.at.size(); ++n)
-                    reinterpret_cast<char**>(base + gr.table)[n] = base + gr.at[n] - gr.shift;
-                gr.ptr = base + gr.table;
-            }
-        }
-        if (c.inplace) g[2] = Group{g[0]}, g[2].name = "dst";
-        for (int q = 0; q < 3; ++q) emit(g[q]);
-        if (d.matrix) params.push_back({"width", RSize}), params.push_back({"height", RSize});
-        else params.push_back({"len", RSize});
-        args.push_back({.i = c.w});
-        if (d.matrix) args.push_back({.i = c.h});
-        if (d.array) params.push_back({"count", RCount}), args.push_back({.i = c.count});
-        for (const Param& p : params) sig += p.role == RPtr ? 'p' : p.role == RValue ? (d.esz == 8 ? 'd' : 'f') : 'i';
-        typed(d.esz, [&](auto z) { fill<decltype(z)>(rng); });
-    }
-    Arena(const Arena&) = delete;
+    Operands(const Case& cs, int e, std::string name) : c(cs), esz(e), label(std::move(name)) {}
+    Operands(const Operands&) = delete;
 
     // Where element (i, j) of object k of a group lies.
     char* addr(const Group& gr, std::ptrdiff_t k, std::ptrdiff_t i, std::ptrdiff_t j) const {
@@ -274,25 +237,27 @@ public:
         std::snprintf(buf, sizeof buf, " w=%d h=%d count=%d steps=%d,%d,%d pad=%d gap=%d shift=%d%s%s", c.w, c.h, c.count,
                       c.st.step[0], c.st.step[1], c.st.step[2], c.st.pad, c.st.gap, c.st.shift,
                       c.st.interleave ? " interleaved" : "", c.inplace ? " in place" : "");
-        return ex.name + buf;
+        return label + buf;
     }
     void reset() { std::copy(initial.begin(), initial.end(), mem.begin()); }
     bool unchanged() const { return mem == initial; }
 
-    // Calls the export with the prepared arguments and checks the whole arena.
-    testing::AssertionResult run() {
+    // Calls the export with the prepared arguments and checks the whole arena: every
+    // destination element holds the expected bits (any NaN where a NaN is expected, when
+    // `any_nan`), every other byte its previous content.
+    testing::AssertionResult call(const Export& ex, bool any_nan) {
         if (sig != ex.sig) return testing::AssertionFailure() << ex.name << ": parameters " << ex.sig << ", expected " << sig;
         if (!dst_distinct) return testing::AssertionFailure() << what() << ": destination elements overlap";
         const rukStatus s = ex.call(args);
         if (s != rukOk) return testing::AssertionFailure() << what() << ": status " << s;
-        return typed(d.esz, [&](auto z) -> testing::AssertionResult {
+        return typed(esz, [&](auto z) -> testing::AssertionResult {
             using T = decltype(z);
             std::vector<unsigned char> expect = want;
             for (std::size_t n = 0; n < dst.size(); ++n) {
                 T a, b;
                 std::memcpy(&a, &mem[dst[n]], sizeof a);
                 std::memcpy(&b, &expect[dst[n]], sizeof b);
-                if (std::isnan(a) && std::isnan(b)) std::memcpy(&expect[dst[n]], &a, sizeof a);
+                if (any_nan && std::isnan(a) && std::isnan(b)) std::memcpy(&expect[dst[n]], &a, sizeof a);
                 else if (std::memcmp(&a, &b, sizeof a) != 0)
                     return testing::AssertionFailure() << what() << ": dst[" << n / (c.w * c.h) << "]("
                                                        << n / c.w % c.h << ", " << n % c.w << ") = " << std::hexfloat
@@ -306,6 +271,65 @@ public:
         });
     }
 
+protected:
+    // Plans the groups (objects, rows and elements as the case's style says), allocates the
+    // arena and writes the pointer lists and element-pointer arrays.
+    void place(std::initializer_list<Group*> groups, std::mt19937& rng) {
+        std::size_t top = 64, salt = 0;
+        auto take = [&](std::size_t bytes, std::size_t align, bool salted) {
+            if (c.st.gap) top = (top + c.st.gap + 63) / 64 * 64 + (salted ? salt++ * 3 * esz % 64 : 0);
+            top = (top + align - 1) / align * align;
+            const std::size_t at = top;
+            top += bytes;
+            return at;
+        };
+        for (Group* gr : groups) plan(*gr, take, rng);
+        mem.assign(top + 128, 0xA5);
+        char* base = reinterpret_cast<char*>(mem.data());
+        base += (64 - reinterpret_cast<std::uintptr_t>(base) % 64) % 64;
+        for (Group* gr : groups) {
+            if (gr->lay == Std) gr->ptr = gr->at.empty() ? nullptr : base + gr->at[0];
+            else {
+                for (std::size_t n = 0; n < gr->at.size(); ++n)
+                    reinterpret_cast<char**>(base + gr->table)[n] = base + gr->at[n] - gr->shift;
+                gr->ptr = base + gr->table;
+            }
+        }
+    }
+
+    // Appends a group's parameters in its layout's order.
+    void emit(const Group& gr) {
+        auto add = [&](const char* suffix, Role r, Arg a) { params.push_back({gr.name + suffix, r}), args.push_back(a); };
+        if (gr.shape == Const && !gr.arr) return add("", RValue, {.d = gr.value});
+        add("", RPtr, {.p = gr.ptr});
+        if (gr.dense) return;
+        if (gr.lay == Std && gr.arr) add("ObjStride", RObj, {.i = gr.obj});
+        if (gr.lay != Std) add("Shift", RShift, {.i = gr.shift});
+        if (gr.lay == Ptr) {
+            if (gr.arr) add("ObjStride", RObj, {.i = gr.obj});
+            return;
+        }
+        if (gr.shape <= Trans) add("RowStride", RRow, {.i = gr.row});
+        if (gr.shape != Const) add("ElemStride", RElem, {.i = gr.elem});
+    }
+    void size(const char* name, Role r, int v) { params.push_back({name, r}), args.push_back({.i = v}); }
+
+    // Records that element (i, j) of object k of `gr` must end up holding `bits`.
+    void expect(const Group& gr, int k, int i, int j, const void* bits) {
+        dst.push_back(offset(addr(gr, k, i, j)));
+        std::memcpy(&want[dst.back()], bits, esz);
+    }
+
+    // Call after the parameters and the expected bytes are complete.
+    void seal() {
+        for (const Param& p : params) sig += p.role == RPtr ? 'p' : p.role == RValue ? (esz == 8 ? 'd' : 'f') : 'i';
+        std::vector<std::size_t> sorted = dst;
+        std::sort(sorted.begin(), sorted.end());
+        dst_distinct = std::adjacent_find(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
+                           return b - a < std::size_t(esz);
+                       }) == sorted.end();
+    }
+
 private:
     static std::vector<std::int64_t> shuffled(std::int64_t n, std::mt19937& rng) {
         std::vector<std::int64_t> v(n);
@@ -314,11 +338,16 @@ private:
         return v;
     }
     template <class Take>
-    void plan(Group& gr, int s, Take& take, std::mt19937& rng) {
-        const int esz = d.esz, K = gr.arr ? c.count : 1;
+    void plan(Group& gr, Take& take, std::mt19937& rng) {
+        const int s = gr.step, K = gr.arr ? c.count : 1;
         const std::int64_t R = gr.shape == Mat ? c.h : gr.shape == Trans ? c.w : 1;
         const std::int64_t C = gr.shape == Mat ? c.w : gr.shape == Trans ? c.h : gr.shape == Vec ? c.w : 1;
         if (gr.shape == Const && !gr.arr) return;
+        if (gr.dense) {  // packed, object after object
+            gr.elem = esz, gr.row = C * esz, gr.obj = R * C * esz;
+            gr.at = {take(K * R * C * esz, esz, true)};
+            return;
+        }
         if (gr.lay != Std) gr.shift = c.st.shift * esz;
         if (gr.lay == Ptr) {  // elements scattered in a random order, objects objStride apart
             const bool inter = c.st.interleave && gr.arr;
@@ -343,19 +372,46 @@ private:
         gr.obj = !gr.arr ? 0 : gr.shape == Const || inter ? s * esz : extent + c.st.pad * esz;
         gr.at = {take((K - 1) * std::int64_t(gr.obj) + extent, esz, true)};
     }
+};
 
-    void emit(const Group& gr) {
-        auto add = [&](const char* suffix, Role r, Arg a) { params.push_back({gr.name + suffix, r}), args.push_back(a); };
-        if (gr.shape == Const && !gr.arr) return add("", RValue, {.d = gr.value});
-        add("", RPtr, {.p = gr.ptr});
-        if (gr.lay == Std && gr.arr) add("ObjStride", RObj, {.i = gr.obj});
-        if (gr.lay != Std) add("Shift", RShift, {.i = gr.shift});
-        if (gr.lay == Ptr) {
-            if (gr.arr) add("ObjStride", RObj, {.i = gr.obj});
-            return;
+// The operands of an element-wise export (addition, subtraction, scaling), and its result
+// element by element in the export's own arithmetic.
+class Arena : public Operands {
+public:
+    const Export& ex;
+    Desc d;
+    Group g[3];  // first parameter group, second, dst
+
+    Arena(const Export& e, const Case& cs) : Operands(fit(cs, describe(e.name)), describe(e.name).esz, e.name), ex(e), d(describe(e.name)) {
+        std::mt19937 rng(c.seed);
+        const bool konst = d.shape[0] == Const || d.shape[1] == Const;
+        const char* names[3] = {konst ? "src" : "src1", konst ? "val" : "src2", "dst"};
+        for (int q = 0; q < 3; ++q) {
+            const int o = q == 2 ? -1 : q == 0 ? d.first : 1 - d.first;
+            g[q].name = names[q];
+            g[q].shape = o < 0 ? (d.matrix ? Mat : Vec) : d.shape[o];
+            g[q].arr = o < 0 ? d.array : d.arr[o];
+            g[q].step = c.st.step[q];
+            const bool listed = d.lay == List && g[q].arr, direct = d.lay == Ptr && g[q].shape != Const;
+            g[q].lay = listed ? List : direct ? Ptr : Std;
         }
-        if (gr.shape <= Trans) add("RowStride", RRow, {.i = gr.row});
-        if (gr.shape != Const) add("ElemStride", RElem, {.i = gr.elem});
+        if (c.inplace) place({&g[0], &g[1]}, rng), g[2] = Group{g[0]}, g[2].name = "dst";
+        else place({&g[0], &g[1], &g[2]}, rng);
+        for (int q = 0; q < 3; ++q) emit(g[q]);
+        size(d.matrix ? "width" : "len", RSize, c.w);
+        if (d.matrix) size("height", RSize, c.h);
+        if (d.array) size("count", RCount, c.count);
+        typed(d.esz, [&](auto z) { fill<decltype(z)>(rng); });
+        seal();
+    }
+
+    testing::AssertionResult run() { return call(ex, true); }
+
+private:
+    static Case fit(Case c, const Desc& d) {
+        if (!d.matrix) c.h = 1;
+        if (!d.array) c.count = 1;
+        return c;
     }
 
     template <class T>
@@ -364,14 +420,14 @@ private:
         for (int o = 0; o < 2; ++o) {
             Group& gr = g[src[o]];
             if (gr.shape == Const && !gr.arr) {
-                gr.value = make_value<T>(rng, false);
+                gr.value = make_value<T>(rng, d.op == '*');
                 continue;
             }
             const int K = gr.arr ? c.count : 1, H = gr.shape == Const ? 1 : c.h, W = gr.shape == Const ? 1 : c.w;
             for (int k = 0; k < K; ++k)
                 for (int i = 0; i < H; ++i)
                     for (int j = 0; j < W; ++j) {
-                        const T v = make_value<T>(rng, o == 0);
+                        const T v = make_value<T>(rng, o == 0 || d.op == '*');
                         std::memcpy(addr(gr, k, i, j), &v, sizeof v);
                     }
         }
@@ -387,16 +443,75 @@ private:
                         return v;
                     };
                     const T x = rd(g[src[0]]), y = rd(g[src[1]]);
-                    const T r = d.sub ? x - y : x + y;
-                    dst.push_back(offset(addr(g[2], k, i, j)));
-                    std::memcpy(&want[dst.back()], &r, sizeof r);
+                    const T r = d.op == '*' ? x * y : d.op == '-' ? x - y : x + y;
+                    expect(g[2], k, i, j, &r);
                 }
-        std::vector<std::size_t> sorted = dst;
-        std::sort(sorted.begin(), sorted.end());
-        dst_distinct = std::adjacent_find(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
-                           return b - a < std::size_t(d.esz);
-                       }) == sorted.end();
     }
 };
 
+// ---- Argument checks ------------------------------------------------------------------------
+// In a namespace of their own, out of reach of argument-dependent lookup from th's types.
+namespace checks {
+
+// Groups of parameters an export checks in some order; GObj holds the objStrides where an
+// export checks them apart from the other strides.
+enum Grp { GPtr, GCnt, GSize, GStride, GShift, GObj, kGroups };
+inline const rukStatus kGroupStatus[kGroups] = {rukErrNullPtr, rukErrCount, rukErrSize, rukErrStride, rukErrShift, rukErrStride};
+
+inline std::vector<long long> bad_values(int g, int esz) {
+    switch (g) {
+    case GPtr: return {0};
+    case GCnt: case GSize: return {0, -1, INT32_MIN};
+    case GShift: return {-esz, esz / 2, 1, INT32_MIN, esz == 8 ? 4 : 2};
+    default: return {0, -esz, esz / 2, esz + esz / 2, INT32_MIN, esz == 8 ? 4 : -1};
+    }
+}
+
+inline void spoil(Arg& a, long long v) { a.p = nullptr, a.i = v; }
+
+// Every member of every group alone with every kind of bad value, then faults in several
+// groups at once: the first failing group in `order` decides the status, and nothing is
+// written. Groups of `order` that no parameter of the export belongs to are skipped.
+inline void expect_check_order(const Export& ex, Operands& arena, std::vector<Grp> order, bool obj_apart = false) {
+    std::vector<int> members[kGroups];
+    for (std::size_t n = 0; n < arena.params.size(); ++n) {
+        const Role r = arena.params[n].role;
+        const int g = r == RPtr ? GPtr : r == RCount ? GCnt : r == RSize ? GSize : r == RShift ? GShift
+                    : r == RObj ? (obj_apart ? GObj : GStride) : r == RRow || r == RElem ? GStride : -1;
+        if (g >= 0) members[g].push_back(int(n));
+    }
+    for (int g = 0; g < kGroups; ++g)
+        ASSERT_TRUE(members[g].empty() || std::find(order.begin(), order.end(), g) != order.end())
+            << ex.name << " has parameters of group " << g << " outside its order";
+    std::erase_if(order, [&](Grp g) { return members[g].empty(); });
+
+    auto expect = [&](const std::vector<Arg>& a, rukStatus want, const std::string& what) {
+        EXPECT_EQ(ex.call(a), want) << ex.name << " with " << what;
+        EXPECT_TRUE(arena.unchanged()) << ex.name << " wrote memory with " << what;
+    };
+    for (int g = 0; g < kGroups; ++g)
+        for (int n : members[g])
+            for (long long v : bad_values(g, arena.esz)) {
+                std::vector<Arg> a = arena.args;
+                spoil(a[n], v);
+                expect(a, kGroupStatus[g], arena.params[n].name + "=" + std::to_string(v));
+            }
+    const int G = int(order.size());
+    for (int mask = 1; mask < (1 << G); ++mask) {
+        if (std::popcount(unsigned(mask)) < 2) continue;
+        std::vector<Arg> a = arena.args;
+        std::string what;
+        for (int b = 0; b < G; ++b)
+            if (mask >> b & 1) {
+                const std::vector<int>& m = members[order[b]];
+                const std::vector<long long> bad = bad_values(order[b], arena.esz);
+                const int n = m[(mask + b) % m.size()];
+                spoil(a[n], bad[(7 * mask + b) % bad.size()]);
+                what += arena.params[n].name + " ";
+            }
+        expect(a, kGroupStatus[order[std::countr_zero(unsigned(mask))]], what);
+    }
+}
+
+}  // namespace checks
 }  // namespace th
