@@ -92,14 +92,7 @@ template <class T>
 struct ContigTable {
     ContigFn<T> fn[kOps][kAccess][kAccess];
 };
-extern const ContigTable<float> contig_f32[kIsaCount];
-extern const ContigTable<double> contig_f64[kIsaCount];
-
-template <class T>
-const ContigTable<T>& contig_kernels() {
-    if constexpr (sizeof(T) == 4) return for_isa(contig_f32);
-    else return for_isa(contig_f64);
-}
+extern const TypedTables<ContigTable> contig;
 
 // The generic kernel: every element through its operand's addressing.
 template <class F, class A>
@@ -123,7 +116,7 @@ void generic(const A& a) {
 template <class Op, Layout L, bool Array, Access AX, Access AY, class A>
 rukStatus execute(const A& args, bool contiguous, std::int64_t estimate, const Thresholds& thr) {
     using T = std::remove_const_t<decltype(args.s1)>;
-    const ContigFn<T> fast = L != Layout::Ptr && contiguous ? contig_kernels<T>().fn[Op::id][AX][AY] : nullptr;
+    const ContigFn<T> fast = L != Layout::Ptr && contiguous ? for_isa<T>(contig).fn[Op::id][AX][AY] : nullptr;
     auto launch = [&](const A& r) {
         if constexpr (L != Layout::Ptr) {
             if (fast) {

@@ -11,8 +11,5 @@
 #include "../frame/variants.inc"
 
 namespace rukm::ew {
-const ContigTable<float> contig_f32[kIsaCount] = {sse2::make_table<float>(), avx2::make_table<float>(),
-                                                  avx512::make_table<float>()};
-const ContigTable<double> contig_f64[kIsaCount] = {sse2::make_table<double>(), avx2::make_table<double>(),
-                                                   avx512::make_table<double>()};
+RUKM_TYPED_TABLES(ContigTable, contig);
 }  // namespace rukm::ew

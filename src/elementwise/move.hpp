@@ -32,14 +32,12 @@ template <class T>
 struct TransposeTable {
     TransposeFn<T> fn[4];
 };
-extern const TransposeTable<float> transpose_f32[kIsaCount];
-extern const TransposeTable<double> transpose_f64[kIsaCount];
+extern const TypedTables<TransposeTable> transposers;
 
 template <class T>
 TransposeFn<T> transpose_kernel(int order) {
     if (order < 3 || order > 6) return nullptr;
-    if constexpr (sizeof(T) == 4) return for_isa(transpose_f32).fn[order - 3];
-    else return for_isa(transpose_f64).fn[order - 3];
+    return for_isa<T>(transposers).fn[order - 3];
 }
 
 // dst(k, i, j) = src(k, i, j), i < rows, j < cols, k < count.

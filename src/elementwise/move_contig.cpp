@@ -12,8 +12,5 @@
 #include "../frame/variants.inc"
 
 namespace rukm::mv {
-const TransposeTable<float> transpose_f32[kIsaCount] = {sse2::make_table<float>(), avx2::make_table<float>(),
-                                                        avx512::make_table<float>()};
-const TransposeTable<double> transpose_f64[kIsaCount] = {sse2::make_table<double>(), avx2::make_table<double>(),
-                                                         avx512::make_table<double>()};
+RUKM_TYPED_TABLES(TransposeTable, transposers);
 }  // namespace rukm::mv

@@ -26,4 +26,25 @@ const Table& for_isa(const Table (&tables)[kIsaCount]) {
     return tables[static_cast<int>(active_isa())];
 }
 
+// A family's kernel tables, one per variant and element type. A family's kernel file
+// defines them with RUKM_TYPED_TABLES (see variants.inc).
+template <template <class> class Table>
+struct TypedTables {
+    Table<float> f32[kIsaCount];
+    Table<double> f64[kIsaCount];
+};
+
+// Picks the active variant's table for element type T.
+template <class T, template <class> class Table>
+const Table<T>& for_isa(const TypedTables<Table>& tables) {
+    if constexpr (sizeof(T) == 4) return for_isa(tables.f32);
+    else return for_isa(tables.f64);
+}
+
+// Kernels picked by two yes/no properties of a call (which operands are transposed, ...).
+template <class Fn>
+struct KernelPairs {
+    Fn fn[2][2];
+};
+
 }  // namespace rukm

@@ -50,16 +50,12 @@ constexpr int term(int j) {
 template <class T>
 using ContigFn = void (*)(const Args<T>&);
 template <class T>
-struct ContigTable {
-    ContigFn<T> fn[2][2];
-};
-extern const ContigTable<float> contig_f32[kIsaCount];
-extern const ContigTable<double> contig_f64[kIsaCount];
+using ContigTable = KernelPairs<ContigFn<T>>;
+extern const TypedTables<ContigTable> contig;
 
 template <class T>
 ContigFn<T> contig_kernel(bool gaxpy, bool transA) {
-    if constexpr (sizeof(T) == 4) return for_isa(contig_f32).fn[gaxpy][transA];
-    else return for_isa(contig_f64).fn[gaxpy][transA];
+    return for_isa<T>(contig).fn[gaxpy][transA];
 }
 
 // The generic kernel; N > 0 is a special size.

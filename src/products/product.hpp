@@ -42,16 +42,12 @@ struct Args {
 template <class T>
 using ContigFn = void (*)(const Args<T>&);
 template <class T>
-struct ContigTable {
-    ContigFn<T> fn[2][2];
-};
-extern const ContigTable<float> contig_f32[kIsaCount];
-extern const ContigTable<double> contig_f64[kIsaCount];
+using ContigTable = KernelPairs<ContigFn<T>>;
+extern const TypedTables<ContigTable> contig;
 
 template <class T>
 ContigFn<T> contig_kernel(bool transA, bool transB) {
-    if constexpr (sizeof(T) == 4) return for_isa(contig_f32).fn[transA][transB];
-    else return for_isa(contig_f64).fn[transA][transB];
+    return for_isa<T>(contig).fn[transA][transB];
 }
 
 // Special size N: operands read into locals, each element summed from its first product.
