@@ -100,7 +100,10 @@ struct Opd {
                   std::conditional_t<layout_fields.f[I] == Field::Value, T, std::int32_t>>;
 
     // Only the fields of this kind's parameters are set and read; the others stay
-    // uninitialised, so binding the arguments costs no more than storing them.
+    // uninitialised, so binding the arguments costs no more than storing them. (The empty
+    // constructor matters: a tuple value-initialises its elements, which would clear an
+    // aggregate field by field.)
+    Opd() {}
     pointer ptr;
     T value;
     std::int32_t obj, row, elem_stride, shift, width, height, len;
@@ -151,34 +154,33 @@ struct Opd {
     // The kernel's view of the operand. storedWidth is the number of columns of one stored
     // object: it places the element pointers of a matrix in the element-pointer layout.
     auto view(std::int32_t storedWidth = 0) const {
+        // Every field is given in one initialisation: assigning fields after default
+        // initialisation makes GCC clear the whole record first (a string store per call).
         constexpr bool trans = K.shape == Shape::Trans;
         if constexpr (K.layout == Layout::Ptr && K.shape != Shape::Const) {
-            ElemPtrOperand<elem> o;
-            o.ptrs = ptr;
-            o.shift = shift;
-            o.obj = K.array ? obj : 0;
             const std::ptrdiff_t across = K.matrix() ? storedWidth : 0;  // index step of a stored row
-            o.ri = trans ? 1 : across;
-            o.rj = trans ? across : 1;
-            return o;
+            return ElemPtrOperand<elem>{ptr, shift, K.array ? obj : 0, trans ? 1 : across, trans ? across : 1};
         } else {
-            Operand<elem> o;
+            using bytes = byte_of<elem>*;
+            bytes base = nullptr;
+            elem* const* list = nullptr;
+            std::ptrdiff_t step = 0, rs = 0, cs = 0;
             if constexpr (K.by_value()) {
-                o.base = reinterpret_cast<byte_of<elem>*>(&value);
+                base = reinterpret_cast<bytes>(&value);
             } else if constexpr (K.layout == Layout::List) {
-                o.list = ptr;
-                o.step = shift;
+                if constexpr (K.layout == Layout::List) list = ptr;
+                step = shift;
             } else {
-                o.base = reinterpret_cast<byte_of<elem>*>(ptr);
-                o.step = K.array ? obj : 0;
+                base = reinterpret_cast<bytes>(ptr);
+                step = K.array ? obj : 0;
             }
             if constexpr (K.matrix()) {
-                o.rs = trans ? elem_stride : row;
-                o.cs = trans ? row : elem_stride;
+                rs = trans ? elem_stride : row;
+                cs = trans ? row : elem_stride;
             } else if constexpr (K.shape == Shape::Vec) {
-                o.cs = elem_stride;
+                cs = elem_stride;
             }
-            return o;
+            return Operand<elem>{base, list, step, rs, cs};
         }
     }
 };
@@ -191,7 +193,8 @@ struct Plain {
     static constexpr int arity = 1;
     template <int>
     using arg_t = V;
-    V v{};
+    Plain() {}  // left unset until bound, like Opd
+    V v;
     template <int>
     void set(V a) { v = a; }
     bool pointers_ok() const { return true; }
