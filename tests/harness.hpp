@@ -22,10 +22,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <numeric>
 #include <random>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -50,6 +54,23 @@ A convert(const Arg& a) {
     if constexpr (std::is_pointer_v<A>) return static_cast<A>(a.p);
     else if constexpr (std::is_floating_point_v<A>) return static_cast<A>(a.d);
     else return static_cast<A>(a.i);
+}
+
+// The names of the library's export list (tests/data/exports.txt) that `keep` accepts; the
+// tables of the test files are compared with it, so no export of a family goes untested.
+template <class Keep>
+std::set<std::string> listed_exports(Keep keep) {
+    std::ifstream in(RUKM_TEST_DATA "/exports.txt");
+    if (!in) throw std::runtime_error("cannot read the export list");
+    std::set<std::string> out;
+    for (std::string s; in >> s;)
+        if (keep(s)) out.insert(s);
+    return out;
+}
+inline bool starts_with_any(const std::string& s, std::initializer_list<const char*> prefixes) {
+    for (const char* p : prefixes)
+        if (s.rfind(p, 0) == 0) return true;
+    return false;
 }
 
 struct Export {

@@ -169,12 +169,10 @@ std::string move_name(const testing::TestParamInfo<int>& p) { return move_export
 }  // namespace
 
 TEST(Moves, TableCoversEveryDataMovementExport) {
-    std::ifstream in(RUKM_TEST_DATA "/exports.txt");
-    ASSERT_TRUE(in) << "cannot read the export list";
-    std::set<std::string> listed, table;
-    for (std::string s; in >> s;)
-        for (const char* op : {"rukmCopy_", "rukmExtract_", "rukmLoadIdentity_", "rukmTranspose_"})
-            if (s.rfind(op, 0) == 0) listed.insert(s);
+    const auto listed = th::listed_exports([](const std::string& s) {
+        return th::starts_with_any(s, {"rukmCopy_", "rukmExtract_", "rukmLoadIdentity_", "rukmTranspose_"});
+    });
+    std::set<std::string> table;
     int copies = 0;
     for (const Export& e : move_exports()) table.insert(e.name), copies += describe_move(e.name).fam == Copy;
     EXPECT_EQ(table, listed);
