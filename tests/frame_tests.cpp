@@ -165,9 +165,7 @@ TEST(Driver, SerialRunsGetNoScratch) {
 }
 
 TEST(Isa, EveryVariantGivesIdenticalBits) {
-    struct Unpin {
-        ~Unpin() { rukm::pin_isa(rukm::detected_isa()); }
-    } unpin;
+    const rukm::IsaRestore restore;
     const int best = int(rukm::detected_isa());
     const std::pair<int, int> sizes[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {9, 1}, {33, 1},
                                          {70, 1}, {130, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {2, 9}, {17, 3}};

@@ -113,8 +113,8 @@ inline const std::vector<Export>& exports() {
     return all;
 }
 
-inline const Export& find(const std::string& name) {
-    for (const Export& e : exports())
+inline const Export& find(const std::string& name, const std::vector<Export>& list = exports()) {
+    for (const Export& e : list)
         if (e.name == name) return e;
     throw std::runtime_error("no export " + name);
 }

@@ -136,19 +136,8 @@ std::unique_ptr<Arena> make(const Export& ex, const Case& c) {
     return a;
 }
 
-class MeasureExport : public testing::TestWithParam<int> {
-protected:
-    const Export& ex = exports()[GetParam()];
-    const Name n = parse(ex.name);
-};
+class MeasureExport : public ExportTest<exports> {};
 class ArrayExport : public MeasureExport {};
-std::vector<int> array_exports() {
-    std::vector<int> v;
-    for (int i = 0; i < int(exports().size()); ++i)
-        if (parse(exports()[i].name).array) v.push_back(i);
-    return v;
-}
-std::string test_name(const testing::TestParamInfo<int>& p) { return exports()[p.param].name; }
 
 }  // namespace
 
@@ -168,9 +157,7 @@ TEST_P(MeasureExport, BitExactInEveryLayoutVariantAndSize) {
     const std::pair<int, int> shapes[] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9},
                                           {3, 4}, {4, 3}, {1, 6}, {6, 1}, {2, 9}, {7, 5}};
     const int counts[] = {1, 2, 3, 5, 8, 17};
-    struct Unpin {
-        ~Unpin() { rukm::pin_isa(rukm::detected_isa()); }
-    } unpin;
+    const rukm::IsaRestore restore;
     const int best = int(rukm::detected_isa());
     unsigned seed = 0;
     thread_counter::reset_calls();
@@ -204,8 +191,8 @@ TEST_P(ArrayExport, DriverFromTheThresholdOnWithIdenticalResults) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, MeasureExport, testing::Range(0, int(exports().size())), test_name);
-INSTANTIATE_TEST_SUITE_P(All, ArrayExport, testing::ValuesIn(array_exports()), test_name);
+INSTANTIATE_TEST_SUITE_P(All, MeasureExport, testing::ValuesIn(MeasureExport::all()), MeasureExport::test_name);
+INSTANTIATE_TEST_SUITE_P(All, ArrayExport, testing::ValuesIn(MeasureExport::arrays()), MeasureExport::test_name);
 
 // Worked cases whose results follow from the definitions alone.
 TEST(MeasureResults, WorkedExamples) {

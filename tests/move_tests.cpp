@@ -139,9 +139,7 @@ public:
 
     // Runs the export once per instruction-set variant, each time from the same arena.
     testing::AssertionResult run_every_variant() {
-        struct Unpin {
-            ~Unpin() { rukm::pin_isa(rukm::detected_isa()); }
-        } unpin;
+        const rukm::IsaRestore restore;
         for (int v = 0; v <= int(rukm::detected_isa()); ++v) {
             rukm::pin_isa(rukm::Isa(v));
             reset();

@@ -23,30 +23,20 @@ namespace pt {
 using th::Arg;
 using th::Export;
 
-#define PT_ONE(OP, C, T, L) ::th::wrap("rukm" #OP "_" #C "_" #T #L, &rukm##OP##_##C##_##T##L),
-#define PT_SINGLE(OP, C) PT_ONE(OP, C, 32f, ) PT_ONE(OP, C, 32f, _P) PT_ONE(OP, C, 64f, ) PT_ONE(OP, C, 64f, _P)
-#define PT_ARRAY(OP, C)                                                                          \
-    PT_ONE(OP, C, 32f, ) PT_ONE(OP, C, 32f, _L) PT_ONE(OP, C, 32f, _P) PT_ONE(OP, C, 64f, )      \
-    PT_ONE(OP, C, 64f, _L) PT_ONE(OP, C, 64f, _P)
-
 inline const std::vector<Export>& exports() {
     static const std::vector<Export> all = {
-        PT_SINGLE(Mul, mm) PT_SINGLE(Mul, mt) PT_SINGLE(Mul, tm) PT_SINGLE(Mul, tt)
-        PT_ARRAY(Mul, mam) PT_ARRAY(Mul, mama) PT_ARRAY(Mul, mat) PT_ARRAY(Mul, mata) PT_ARRAY(Mul, mma)
-        PT_ARRAY(Mul, mta) PT_ARRAY(Mul, tam) PT_ARRAY(Mul, tama) PT_ARRAY(Mul, tat) PT_ARRAY(Mul, tata)
-        PT_ARRAY(Mul, tma) PT_ARRAY(Mul, tta)
-        PT_SINGLE(Mul, mv) PT_SINGLE(Mul, tv) PT_ARRAY(Mul, mva) PT_ARRAY(Mul, tva) PT_ARRAY(Mul, mav)
-        PT_ARRAY(Mul, tav) PT_ARRAY(Mul, mava) PT_ARRAY(Mul, tava)
-        PT_SINGLE(Gaxpy, mv) PT_ARRAY(Gaxpy, mva) PT_ARRAY(Gaxpy, mvav)
+        TH_SINGLE(Mul, mm) TH_SINGLE(Mul, mt) TH_SINGLE(Mul, tm) TH_SINGLE(Mul, tt)
+        TH_ARRAY(Mul, mam) TH_ARRAY(Mul, mama) TH_ARRAY(Mul, mat) TH_ARRAY(Mul, mata) TH_ARRAY(Mul, mma)
+        TH_ARRAY(Mul, mta) TH_ARRAY(Mul, tam) TH_ARRAY(Mul, tama) TH_ARRAY(Mul, tat) TH_ARRAY(Mul, tata)
+        TH_ARRAY(Mul, tma) TH_ARRAY(Mul, tta)
+        TH_SINGLE(Mul, mv) TH_SINGLE(Mul, tv) TH_ARRAY(Mul, mva) TH_ARRAY(Mul, tva) TH_ARRAY(Mul, mav)
+        TH_ARRAY(Mul, tav) TH_ARRAY(Mul, mava) TH_ARRAY(Mul, tava)
+        TH_SINGLE(Gaxpy, mv) TH_ARRAY(Gaxpy, mva) TH_ARRAY(Gaxpy, mvav)
     };
     return all;
 }
 
-inline const Export& find(const std::string& name) {
-    for (const Export& e : exports())
-        if (e.name == name) return e;
-    throw std::runtime_error("no export " + name);
-}
+inline const Export& find(const std::string& name) { return th::find(name, exports()); }
 
 // ---- What an export's name says ------------------------------------------------------------
 enum Kind : char { Mat, Trans, Vec };

@@ -54,9 +54,7 @@ TEST(Exports, TableCoversEveryProductExport) {
 // Packed styles reach the contiguous kernels: those run in every instruction-set variant the
 // processor supports.
 TEST_P(PerExport, BitExactForEveryLayoutStrideSizeAndVariant) {
-    struct Unpin {
-        ~Unpin() { rukm::pin_isa(rukm::detected_isa()); }
-    } unpin;
+    const rukm::IsaRestore restore;
     const int best = int(rukm::detected_isa());
     unsigned seed = GetParam() * 1000;
     for (const Shape& s : d.vecdst ? std::vector(std::begin(kVectorShapes), std::end(kVectorShapes))

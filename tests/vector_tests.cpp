@@ -206,23 +206,8 @@ std::vector<Grp> check_order(const Name& n) {
     return {GPtr, GCnt, GStride, GShift};
 }
 
-struct PinnedIsa {  // the instruction-set variant the kernels use, restored afterwards
-    ~PinnedIsa() { rukm::pin_isa(rukm::detected_isa()); }
-};
-
-class VectorExport : public testing::TestWithParam<int> {
-protected:
-    const Export& ex = exports()[GetParam()];
-    const Name n = parse(ex.name);
-};
+class VectorExport : public ExportTest<exports> {};
 class ArrayExport : public VectorExport {};
-std::vector<int> array_exports() {
-    std::vector<int> v;
-    for (int i = 0; i < int(exports().size()); ++i)
-        if (parse(exports()[i].name).array) v.push_back(i);
-    return v;
-}
-std::string test_name(const testing::TestParamInfo<int>& p) { return exports()[p.param].name; }
 
 }  // namespace
 
@@ -242,7 +227,7 @@ TEST(VectorExports, TableCoversEveryExportOfTheFamilies) {
 TEST_P(VectorExport, BitExactInEveryLayoutVariantAndSize) {
     const int lens[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 24, 33, 47, 70};
     const int counts[] = {1, 2, 3, 5};
-    PinnedIsa restore;
+    const rukm::IsaRestore restore;
     const int best = int(rukm::detected_isa());
     unsigned seed = 0;
     thread_counter::reset_calls();
@@ -283,8 +268,8 @@ TEST_P(ArrayExport, DriverFromTheThresholdOnWithIdenticalResults) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, VectorExport, testing::Range(0, int(exports().size())), test_name);
-INSTANTIATE_TEST_SUITE_P(All, ArrayExport, testing::ValuesIn(array_exports()), test_name);
+INSTANTIATE_TEST_SUITE_P(All, VectorExport, testing::ValuesIn(VectorExport::all()), VectorExport::test_name);
+INSTANTIATE_TEST_SUITE_P(All, ArrayExport, testing::ValuesIn(VectorExport::arrays()), VectorExport::test_name);
 
 // Worked cases whose results follow from the definitions alone.
 TEST(VectorResults, WorkedExamples) {

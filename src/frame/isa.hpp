@@ -20,6 +20,14 @@ Isa active_isa();
 // For tests: make the exports use variant `isa` (not above detected_isa()).
 void pin_isa(Isa isa);
 
+// For tests: unpins (back to detected_isa()) when it goes out of scope.
+struct IsaRestore {
+    IsaRestore() = default;
+    IsaRestore(const IsaRestore&) = delete;
+    IsaRestore& operator=(const IsaRestore&) = delete;
+    ~IsaRestore() { pin_isa(detected_isa()); }
+};
+
 // Picks entry [active_isa()] of a table with one entry per variant.
 template <class Table>
 const Table& for_isa(const Table (&tables)[kIsaCount]) {
