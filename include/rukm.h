@@ -1625,7 +1625,8 @@ RUKM_API rukStatus rukmTranspose_ma_64f_P(const double* const* src, int32_t srcS
  * Every element is the sum over k in increasing order of one rounded product each, never
  * fused: from +0 in general, from the first product when both sources are square of order
  * 3 to 6 (so only an all -0 sum can differ, in the sign of its zero). dst must not overlap
- * a source.
+ * a source. Array calls whose results fill tens of megabytes of packed objects may write
+ * them past the caches (streaming stores); the values are the same.
  * ------------------------------------------------------------------------------------ */
 /* dst = src1 * src2; 32f matrices, standard layout. */
 RUKM_API rukStatus rukmMul_mm_32f(const float* src1, int32_t src1RowStride, int32_t src1ElemStride,
