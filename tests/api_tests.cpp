@@ -20,13 +20,7 @@ const std::pair<int, int> kVectorSizes[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 
                                             {9, 1}, {17, 1}, {70, 1}};
 const int kCounts[] = {1, 2, 3, 5};
 
-std::string test_name(const testing::TestParamInfo<int>& p) { return exports()[p.param].name; }
-
-class PerExport : public testing::TestWithParam<int> {
-protected:
-    const Export& ex = exports()[GetParam()];
-    const Desc d = describe(ex.name);
-};
+class PerExport : public th::ExportTest<exports, &describe> {};
 
 }  // namespace
 
@@ -36,9 +30,9 @@ TEST(Exports, TableCoversEveryAddSubAndScalingExport) {
         return th::starts_with_any(s, {"rukmAdd_", "rukmSub_"}) ||
                (s.rfind("rukmMul_", 0) == 0 && scaling.count(s.substr(8, s.find('_', 8) - 8)));
     });
-    std::set<std::string> table;
+    const auto table = th::names(exports());
     int counts[3] = {};
-    for (const Export& e : exports()) table.insert(e.name), ++counts[std::string("ASM").find(e.name[4])];
+    for (const Export& e : exports()) ++counts[std::string("ASM").find(e.name[4])];
     EXPECT_EQ(table, listed);
     EXPECT_EQ(std::vector<int>(counts, counts + 3), (std::vector<int>{92, 154, 42}));
 }
@@ -267,4 +261,4 @@ TEST(Threads, ExportsInsideAParallelRegionGiveTheSameResults) {
     omp_set_max_active_levels(levels);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::Range(0, int(exports().size())), test_name);
+INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::ValuesIn(PerExport::all()), PerExport::test_name);

@@ -79,6 +79,37 @@ struct Export {
     std::function<rukStatus(const std::vector<Arg>&)> call;
 };
 
+// The names of a table of exports.
+inline std::set<std::string> names(const std::vector<Export>& table) {
+    std::set<std::string> out;
+    for (const Export& e : table) out.insert(e.name);
+    return out;
+}
+
+// Tests over a table of exports, one case per export (by index), with what its name says
+// (Describe(name), a record with an `array` member) at hand as `d`.
+template <const std::vector<Export>& (*Table)(), auto Describe>
+class ExportTest : public testing::TestWithParam<int> {
+protected:
+    using Described = decltype(Describe(std::string()));
+    const Export& ex = Table()[GetParam()];
+    const Described d = Describe(ex.name);
+
+public:
+    static std::vector<int> all() {
+        std::vector<int> v(Table().size());
+        std::iota(v.begin(), v.end(), 0);
+        return v;
+    }
+    static std::vector<int> arrays() {
+        std::vector<int> v;
+        for (int i = 0; i < int(Table().size()); ++i)
+            if (Describe(Table()[i].name).array) v.push_back(i);
+        return v;
+    }
+    static std::string test_name(const testing::TestParamInfo<int>& p) { return Table()[p.param].name; }
+};
+
 template <class... A>
 Export wrap(const char* name, rukStatus (*f)(A...)) {
     return {name, std::string{kind_of<A>...}, [f](const std::vector<Arg>& v) {

@@ -144,8 +144,7 @@ class ArrayExport : public MeasureExport {};
 TEST(MeasureExports, TableCoversEveryExportOfTheFamilies) {
     const auto listed = th::listed_exports(
         [](const std::string& s) { return th::starts_with_any(s, {"rukmDet_", "rukmTrace_", "rukmFrobNorm_"}); });
-    std::set<std::string> table;
-    for (const Export& e : exports()) table.insert(e.name);
+    const auto table = th::names(exports());
     EXPECT_EQ(table, listed);
     EXPECT_EQ(table.size(), 30u);
 }

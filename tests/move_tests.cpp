@@ -156,13 +156,11 @@ private:
     }
 };
 
-class PerMove : public testing::TestWithParam<int> {
+class PerMove : public ExportTest<move_exports, &describe_move> {
 protected:
-    const Export& ex = move_exports()[GetParam()];
-    const Move m = describe_move(ex.name);
+    const Move& m = d;
 };
 
-std::string move_name(const testing::TestParamInfo<int>& p) { return move_exports()[p.param].name; }
 
 }  // namespace
 
@@ -170,9 +168,9 @@ TEST(Moves, TableCoversEveryDataMovementExport) {
     const auto listed = th::listed_exports([](const std::string& s) {
         return th::starts_with_any(s, {"rukmCopy_", "rukmExtract_", "rukmLoadIdentity_", "rukmTranspose_"});
     });
-    std::set<std::string> table;
+    const auto table = th::names(move_exports());
     int copies = 0;
-    for (const Export& e : move_exports()) table.insert(e.name), copies += describe_move(e.name).fam == Copy;
+    for (const Export& e : move_exports()) copies += describe_move(e.name).fam == Copy;
     EXPECT_EQ(table, listed);
     EXPECT_EQ(copies, 36);
     EXPECT_EQ(table.size(), 82u);
@@ -202,7 +200,7 @@ TEST_P(PerMove, FirstFailingCheckGroupDecidesAndNothingIsWritten) {
     EXPECT_TRUE(arena.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(All, PerMove, testing::Range(0, int(move_exports().size())), move_name);
+INSTANTIATE_TEST_SUITE_P(All, PerMove, testing::ValuesIn(PerMove::all()), PerMove::test_name);
 
 // With one object the copies and the standard and element-pointer identities ignore the
 // objStride; every other form still checks it.

@@ -393,26 +393,11 @@ inline void expect_threshold(const std::function<std::unique_ptr<Arena>(int)>& m
     call(*at, c + 1, 1, false);
 }
 
-// Tests over the exports of a table, one case per export (by index), with the name parsed.
+// Tests over the exports of a table, with the parsed name also at hand as `n`.
 template <const std::vector<Export>& (*Table)()>
-class ExportTest : public testing::TestWithParam<int> {
+class ExportTest : public th::ExportTest<Table, &parse> {
 protected:
-    const Export& ex = Table()[GetParam()];
-    const Name n = parse(ex.name);
-
-public:
-    static std::vector<int> all() {
-        std::vector<int> v(Table().size());
-        std::iota(v.begin(), v.end(), 0);
-        return v;
-    }
-    static std::vector<int> arrays() {
-        std::vector<int> v;
-        for (int i = 0; i < int(Table().size()); ++i)
-            if (parse(Table()[i].name).array) v.push_back(i);
-        return v;
-    }
-    static std::string test_name(const testing::TestParamInfo<int>& p) { return Table()[p.param].name; }
+    const Name& n = this->d;
 };
 
 }  // namespace oa

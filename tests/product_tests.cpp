@@ -31,13 +31,7 @@ const Shape kVectorShapes[] = {{1, 1, 1}, {3, 3, 1}, {4, 4, 1}, {5, 5, 1}, {6, 6
                                {1, 9, 1}, {9, 1, 1}, {13, 4, 1}, {4, 13, 1}, {17, 9, 1}, {4, 5, 1}};
 const int kCounts[] = {1, 2, 3, 5};
 
-std::string test_name(const testing::TestParamInfo<int>& p) { return exports()[p.param].name; }
-
-class PerExport : public testing::TestWithParam<int> {
-protected:
-    const Export& ex = exports()[GetParam()];
-    const Desc d = describe(ex.name);
-};
+class PerExport : public th::ExportTest<exports, &describe> {};
 
 }  // namespace
 
@@ -47,9 +41,9 @@ TEST(Exports, TableCoversEveryProductExport) {
         const bool scaling = s.substr(a + 1, b - a - 1).find('c') != std::string::npos;  // mc, vac, ...
         return s.rfind("rukmGaxpy_", 0) == 0 || (s.rfind("rukmMul_", 0) == 0 && !scaling);
     });
-    std::set<std::string> table;
+    const auto table = th::names(exports());
     int matvec = 0;
-    for (const Export& e : exports()) table.insert(e.name), matvec += describe(e.name).vecdst;
+    for (const Export& e : exports()) matvec += describe(e.name).vecdst;
     EXPECT_EQ(table, listed);
     EXPECT_EQ(table.size(), 148u);
     EXPECT_EQ(matvec, 60);
@@ -339,4 +333,4 @@ TEST(LargeArrays, PackedOrder4ProductsPastTheCachesAreExact) {
     large_packed_order4<double>(&rukmMul_mama_64f);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::Range(0, int(exports().size())), test_name);
+INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::ValuesIn(PerExport::all()), PerExport::test_name);
