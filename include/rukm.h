@@ -2883,6 +2883,129 @@ RUKM_API rukStatus rukmFrobNorm_ma_64f_L(const double* const* src, int32_t srcSh
 RUKM_API rukStatus rukmFrobNorm_ma_64f_P(const double* const* src, int32_t srcShift,
     int32_t srcObjStride, int32_t width, int32_t height, double* dst, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * LU decomposition with partial pivoting (P A = L U) and back substitution. Rows of dst
+ * never move: pivotIndex[i] (order int32 entries per matrix; arrays keep count*order
+ * entries, those of matrix k from k*order) is the dst row holding row i of the
+ * factorization, with L(i, j) in its columns j < i (unit diagonal implied) and U(i, j) in
+ * the others. src and dst may be the same matrix. A pivot is singular when its magnitude is
+ * at most epsilon (orders 1, 2 and 7 and above) or below twice the smallest normal number
+ * (orders 3 to 6): rukErrSingular, and arrays stop at the first singular matrix (a parallel
+ * run at its own first one). The back substitution tests nothing; dst must not overlap src2.
+ * ------------------------------------------------------------------------------------ */
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 32f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t* pivotIndex, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_m_32f_P(const float* const* src, int32_t srcShift,
+    int32_t* pivotIndex, float* const* dst, int32_t dstShift, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 64f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t* pivotIndex, double* dst, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_m_64f_P(const double* const* src, int32_t srcShift,
+    int32_t* pivotIndex, double* const* dst, int32_t dstShift, int32_t order);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t* pivotIndex, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, float* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t* pivotIndex, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, double* dst,
+    int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t* pivotIndex, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* src2, int32_t src2ElemStride,
+    float* dst, int32_t dstElemStride, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* src2, int32_t src2ElemStride,
+    double* dst, int32_t dstElemStride, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t order);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t order, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif
