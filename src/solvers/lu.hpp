@@ -33,9 +33,6 @@
 
 namespace rukm::solve {
 
-inline float magnitude(float x) { return std::fabs(x); }
-inline double magnitude(double x) { return std::fabs(x); }
-
 #include "lu_formula.inc"
 
 // Lane kernels of one instruction set for orders 3 to 6 (entry n - 3), on groups laid out
@@ -142,15 +139,14 @@ struct LuDecomp {
     }
     template <class J>
     static bool serial_only(const J&) { return false; }
-    template <class T>
-    static std::size_t scratch_bytes(std::int32_t, std::int32_t) { return 0; }
+    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
         const int n = job.n;
         auto one = [&](std::int32_t k) {
             std::int32_t* p = job.x + std::ptrdiff_t(k) * n;
-            return with_order(n, [&]<int N>() {
+            return with_order(n, [&]<int N>() -> rukStatus {
                 if constexpr (N == 0) return general_lu<T>(job.a.view(k), p, job.d.view(k), n);
                 else return fixed_lu_one<T, N>(job.a.view(k), p, job.d.view(k));
             });
@@ -189,8 +185,7 @@ struct LuSubst {
     static std::int32_t threshold(Form, bool) { return 1701; }
     template <class J>
     static bool serial_only(const J&) { return false; }
-    template <class T>
-    static std::size_t scratch_bytes(std::int32_t, std::int32_t) { return 0; }
+    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -204,7 +199,7 @@ struct LuSubst {
             });
             return rukOk;
         };
-        if (n < 3 || n > 6) return by_groups<T>(count, false, [](std::int32_t, int) { return 0; }, one);
+        if (n < 3 || n > 6) return each(count, one);
         const LuLanes<T>& lanes = for_isa<T>(lu_lanes);
         // One factor for every right-hand side: its rows in pivot order, once.
         alignas(64) T shared[36];

@@ -24,6 +24,7 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
@@ -45,6 +46,26 @@ inline constexpr int kGroup = 64 / int(sizeof(T));
 // Integers in lanes of the element's width (pivot positions of a group).
 template <class T>
 using lane_int = std::conditional_t<sizeof(T) == 4, std::int32_t, std::int64_t>;
+
+// The element type of a scalar or of a register of the compiler's vector extension.
+template <class V>
+struct elem_type {
+    using type = std::remove_cvref_t<decltype(std::declval<V&>()[0])>;
+};
+template <>
+struct elem_type<float> {
+    using type = float;
+};
+template <>
+struct elem_type<double> {
+    using type = double;
+};
+template <class V>
+using elem_of = typename elem_type<V>::type;
+
+// The absolute value, for the formulas written on scalars and registers alike.
+inline float magnitude(float x) { return std::fabs(x); }
+inline double magnitude(double x) { return std::fabs(x); }
 
 // Lane groups are worth their fixed cost from this many objects on.
 template <class T>
@@ -70,9 +91,18 @@ rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
     return rukOk;
 }
 
+
 // Lane l of a group (lanes past the group's m objects repeat object 0, so every lane holds
 // a real matrix and none fails on its own account).
 inline std::int32_t lane_object(std::int32_t k, int m, int l) { return k + (l < m ? l : 0); }
+
+// Runs objects [0, n) one by one through one(k) until the first failure.
+template <class One>
+rukStatus each(std::int32_t n, One&& one) {
+    for (std::int32_t k = 0; k < n; ++k)
+        if (const rukStatus s = one(k)) return s;
+    return rukOk;
+}
 
 // The leading lanes of a group that completed: the lowest failing lane, or m.
 inline int completed(std::uint32_t failed, int m) {
@@ -214,17 +244,19 @@ struct Export {
             if (F::serial_only(job) ||
                 F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous))
                 return F::template objects<T, L>(job, count, contiguous);
-            const std::size_t scratch = F::template scratch_bytes<T>(n, h);
-            if (scratch == 0)
+            if constexpr (F::scratch) {
+                // Each thread's work buffer comes from its slice of the runtime's block.
+                return drive_scratch(count, F::template scratch_bytes<T>(n, h),
+                                     [&](std::int32_t k0, std::int32_t c, void* mem) {
+                                         J run = job.advanced(k0);
+                                         if (mem) run.x = static_cast<decltype(x)>(mem);
+                                         return F::template objects<T, L>(run, c, contiguous);
+                                     });
+            } else {
                 return drive(count, [&](std::int32_t k0, std::int32_t c) {
                     return F::template objects<T, L>(job.advanced(k0), c, contiguous);
                 });
-            // Each thread's work buffer comes from its slice of the runtime's block.
-            return drive_scratch(count, scratch, [&](std::int32_t k0, std::int32_t c, void* mem) {
-                J run = job.advanced(k0);
-                if (mem) run.x = static_cast<decltype(x)>(mem);
-                return F::template objects<T, L>(run, c, contiguous);
-            });
+            }
         }
     }
 };
