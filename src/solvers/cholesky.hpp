@@ -42,16 +42,6 @@ struct CholLanes {
 };
 extern const TypedTables<CholLanes> chol_lanes;
 
-// The lower triangle (diagonal included) of objects k .. k+m-1 into a group.
-template <class T, class O>
-void gather_lower(const O& o, std::int32_t k, int m, int n, T* block) {
-    for (int l = 0; l < kGroup<T>; ++l) {
-        const auto v = o.view(lane_object(k, m, l));
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j <= i; ++j) block[(i * n + j) * kGroup<T> + l] = *v.at(i, j);
-    }
-}
-
 struct CholDecomp {
     static constexpr bool rect = false;
     template <class T>
@@ -84,13 +74,9 @@ struct CholDecomp {
         const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(chol_lanes).decomp[n - 3] : nullptr;
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
-            gather_lower(job.a, k, m, n, a);
+            load_group(job.a, k, m, n, n, lower_of(n), a);
             const int done = completed(lanes(a), m);
-            for (int l = 0; l < done; ++l) {
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i)
-                    for (int j = 0; j <= i; ++j) *d.at(i, j) = a[(i * n + j) * kGroup<T> + l];
-            }
+            store_group(job.d, k, done, n, n, lower_of(n), a);
             return done;
         }, one);
     }
@@ -142,14 +128,14 @@ struct CholSubst {
         return by_groups<T>(count, true, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) T x[6 * kGroup<T>];
-            gather(job.b, k, m, 1, n, x);
+            load_group(job.b, k, m, 1, n, all_of(n), x);
             if (job.arrA) {
-                gather_lower(job.a, k, m, n, a);
+                load_group(job.a, k, m, n, n, lower_of(n), a);
                 kernels.subst[n - 3](a, x);
             } else {
                 kernels.subst_shared[n - 3](shared, x);
             }
-            scatter_vectors(job.d, k, m, n, x);
+            store_group(job.d, k, m, 1, n, all_of(n), x);
             return m;
         }, one);
     }

@@ -158,13 +158,9 @@ struct Invert {
         const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(inv_lanes).invert[n - 3] : nullptr;
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
-            gather(job.a, k, m, n, n, a);
+            load_group(job.a, k, m, n, n, all_of(n * n), a);
             const int done = completed(lanes(a), m);
-            for (int l = 0; l < done; ++l) {
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i)
-                    for (int j = 0; j < n; ++j) *d.at(i, j) = a[(i * n + j) * kGroup<T> + l];
-            }
+            store_group(job.d, k, done, n, n, all_of(n * n), a);
             return done;
         }, one);
     }

@@ -33,6 +33,7 @@
 #include "../frame/checks.hpp"
 #include "../frame/code.hpp"
 #include "../frame/driver.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
@@ -110,23 +111,72 @@ inline int completed(std::uint32_t failed, int m) {
     return failed ? std::countr_zero(failed) : m;
 }
 
-// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
-// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]).
+// Moves between objects whose elements are contiguous and a group's block, per instruction
+// set (null where the instruction set has none): load reads the elements `which` selects
+// (bit e for element e of E) of the kGroup objects at obj[l]; store writes them to the first
+// `lanes` objects. Elements a mask leaves out are neither read nor written.
+template <class T>
+struct GroupMoves {
+    void (*load)(const T* const* obj, int E, std::uint64_t which, T* block);
+    void (*store)(T* const* obj, int lanes, int E, std::uint64_t which, const T* block);
+};
+extern const TypedTables<GroupMoves> group_moves;
+
+// Every element of an object of E elements; the lower triangle (diagonal included) of an
+// n x n matrix.
+constexpr std::uint64_t all_of(int E) { return E >= 64 ? ~0ull : (1ull << E) - 1; }
+constexpr std::uint64_t lower_of(int n) {
+    std::uint64_t m = 0;
+    for (int i = 0; i < n; ++i) m |= ((1ull << (i + 1)) - 1) << (i * n);
+    return m;
+}
+
+// The objects of a group whose rows (rows x cols elements) lie back to back, elements
+// contiguous: the block moves of the instruction set can take them.
 template <class T, class O>
-void gather(const O& o, std::int32_t k, int m, int rows, int cols, T* block) {
+bool contiguous_objects(const O& o, int rows, int cols) {
+    return o.cs == std::ptrdiff_t(sizeof(T)) && (rows == 1 || o.rs == cols * std::ptrdiff_t(sizeof(T)));
+}
+
+// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
+// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]); `which` selects them.
+template <class T, class O>
+void load_group(const O& o, std::int32_t k, int m, int rows, int cols, std::uint64_t which, T* block) {
+    if constexpr (requires { o.list; }) {
+        const auto load = for_isa<T>(group_moves).load;
+        if (load && contiguous_objects<T>(o, rows, cols)) {
+            const T* obj[kGroup<T>];
+            for (int l = 0; l < kGroup<T>; ++l) obj[l] = o.object(lane_object(k, m, l));
+            load(obj, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < kGroup<T>; ++l) {
         const auto v = o.view(lane_object(k, m, l));
         for (int i = 0; i < rows; ++i)
-            for (int j = 0; j < cols; ++j) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
     }
 }
 
-// The first m lanes of a group of vectors of len elements into objects k .. k+m-1 of d.
+// The first m lanes of a group into objects k .. k+m-1 of d.
 template <class T, class O>
-void scatter_vectors(const O& d, std::int32_t k, int m, int len, const T* block) {
+void store_group(const O& d, std::int32_t k, int m, int rows, int cols, std::uint64_t which, const T* block) {
+    if (m <= 0) return;
+    if constexpr (requires { d.list; }) {
+        const auto store = for_isa<T>(group_moves).store;
+        if (store && contiguous_objects<T>(d, rows, cols)) {
+            T* obj[kGroup<T>];
+            for (int l = 0; l < m; ++l) obj[l] = d.object(k + l);
+            store(obj, m, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < m; ++l) {
         const auto v = d.view(k + l);
-        for (int i = 0; i < len; ++i) *v.at(0, i) = block[i * kGroup<T> + l];
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) *v.at(i, j) = block[(i * cols + j) * kGroup<T> + l];
     }
 }
 
