@@ -204,6 +204,11 @@ struct Job {
     std::int32_t n, h;
     bool arrA;
 
+    // The work buffer of a parallel run: the run's slice of the runtime's block.
+    void use_scratch(void* mem) {
+        if constexpr (!std::is_same_v<X, std::nullptr_t>) x = static_cast<X>(mem);
+    }
+
     // The job whose object 0 is object `first` (pivot entries of matrix arrays move with it).
     Job advanced(std::int32_t first) const {
         Job j = *this;
@@ -215,6 +220,22 @@ struct Job {
         return j;
     }
 };
+
+// Runs an array call whose checks have passed: on the calling thread when `serial`, else
+// through the driver. objects(job, n) is the serial kernel over the first n objects of a
+// job; with scratch > 0 each thread of a team gets that many bytes of its own, which
+// job.use_scratch() puts in the place of the caller's work buffer.
+template <class J, class Objects>
+rukStatus dispatch(const J& job, std::int32_t count, bool serial, std::size_t scratch, Objects&& objects) {
+    if (serial) return objects(job, count);
+    if (scratch == 0)
+        return drive(count, [&](std::int32_t k0, std::int32_t c) { return objects(job.advanced(k0), c); });
+    return drive_scratch(count, scratch, [&](std::int32_t k0, std::int32_t c, void* mem) {
+        J run = job.advanced(k0);
+        if (mem) run.use_scratch(mem);
+        return objects(run, c);
+    });
+}
 
 namespace detail {
 template <class... Tuples>
@@ -287,22 +308,13 @@ struct Export {
             return F::template objects<T, L>(job, 1, true);
         } else {
             const bool contiguous = !gapped(std::tie(it...));
-            if (F::serial_only(job) ||
-                F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous))
-                return F::template objects<T, L>(job, count, contiguous);
-            if constexpr (F::scratch) {
-                // Each thread's work buffer comes from its slice of the runtime's block.
-                return drive_scratch(count, F::template scratch_bytes<T>(n, h),
-                                     [&](std::int32_t k0, std::int32_t c, void* mem) {
-                                         J run = job.advanced(k0);
-                                         if (mem) run.x = static_cast<decltype(x)>(mem);
-                                         return F::template objects<T, L>(run, c, contiguous);
-                                     });
-            } else {
-                return drive(count, [&](std::int32_t k0, std::int32_t c) {
-                    return F::template objects<T, L>(job.advanced(k0), c, contiguous);
-                });
-            }
+            const bool serial = F::serial_only(job) ||
+                                F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous);
+            std::size_t scratch = 0;
+            if constexpr (F::scratch) scratch = F::template scratch_bytes<T>(n, h);
+            return dispatch(job, count, serial, scratch, [&](const J& run, std::int32_t c) {
+                return F::template objects<T, L>(run, c, contiguous);
+            });
         }
     }
 };
