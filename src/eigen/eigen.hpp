@@ -105,8 +105,10 @@ struct Export {
         using J = Job<decltype(std::get<0>(t).view(0)), DV, T, Buf>;
         const J job{std::get<0>(t).view(n), d1, d2, std::get<kValues>(t).v, im, std::get<kBuf>(t).v, n};
 
+        // A family runs its objects through its lane kernels where it has them, else one by one.
         auto objects = [](const J& run, std::int32_t c) {
-            return each(c, [&](std::int32_t k) { return F::template one<T>(run, k); });
+            if constexpr (requires { F::template objects<T>(run, c); }) return F::template objects<T>(run, c);
+            else return each(c, [&](std::int32_t k) { return F::template one<T>(run, k); });
         };
         if constexpr (!array) {
             return objects(job, 1);

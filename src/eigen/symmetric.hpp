@@ -21,6 +21,7 @@
 #include <limits>
 #include <utility>
 
+#include "../frame/isa.hpp"
 #include "eigen.hpp"
 
 namespace rukm::eigen {
@@ -203,6 +204,17 @@ rukStatus symmetric(const S& src, T* A, T* w, const D& V, int n) {
     return singular ? rukErrSingular : rukOk;
 }
 
+// Lane kernels of one instruction set for orders 3 to 6 (entry n - 3), on groups laid out
+// element by element (solver.hpp): the source in a, the values to w (n per lane) and, for the
+// vectors family, the vectors to v (n*n per lane); they return the lanes that failed
+// (no convergence, or an eigenvalue product at most epsilon), whose outputs are not used.
+template <class T>
+struct SymLanes {
+    std::uint32_t (*values[4])(T* a, T* w, T* v);
+    std::uint32_t (*vectors[4])(T* a, T* w, T* v);
+};
+extern const TypedTables<SymLanes> sym_lanes;
+
 template <bool Vectors>
 struct Symmetric {
     static constexpr bool general = false;
@@ -225,6 +237,23 @@ struct Symmetric {
     static rukStatus one(const J& job, std::int32_t k) {
         return symmetric<T, Vectors>(job.a.view(k), job.buf, job.v1 + std::ptrdiff_t(k) * job.n, job.d1.view(k),
                                      job.n);
+    }
+
+    template <class T, class J>
+    static rukStatus objects(const J& job, std::int32_t count) {
+        using solve::kGroup;
+        const int n = job.n;
+        const auto& table = for_isa<T>(sym_lanes);
+        const auto lanes = n >= 3 && n <= 6 ? (Vectors ? table.vectors : table.values)[n - 3] : nullptr;
+        return solve::by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
+            alignas(64) T a[36 * kGroup<T>], w[6 * kGroup<T>], v[36 * kGroup<T>];
+            solve::load_group(job.a, k, m, n, n, solve::all_of(n * n), a);
+            const int done = solve::completed(lanes(a, w, v), m);
+            for (int l = 0; l < done; ++l)
+                for (int i = 0; i < n; ++i) job.v1[std::ptrdiff_t(k + l) * n + i] = w[i * kGroup<T> + l];
+            if constexpr (Vectors) solve::store_group(job.d1, k, done, n, n, solve::all_of(n * n), v);
+            return done;
+        }, [&](std::int32_t k) { return one<T>(job, k); });
     }
 };
 
