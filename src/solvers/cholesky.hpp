@@ -42,24 +42,12 @@ struct CholLanes {
 };
 extern const TypedTables<CholLanes> chol_lanes;
 
-struct CholDecomp {
-    static constexpr bool rect = false;
-    template <class T>
-    using extra = std::tuple<>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
-        return std::int64_t(n) * n * count;
-    }
+struct CholDecomp : Decomposition {
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool contiguous) {
         if constexpr (sizeof(T) == 4) return L == Layout::Std ? 7501 : 2001;
         else return L == Layout::List && contiguous ? 721 : 2001;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -82,18 +70,12 @@ struct CholDecomp {
     }
 };
 
-struct CholSubst {
-    static constexpr bool rect = false;
-    template <class T>
-    using extra = std::tuple<>;
+struct CholSubst : Substitution {
     // The mva pointer-list forms check strides and shifts before the order and the count.
     template <bool Array, Layout L, Form F>
     using checks = std::conditional_t<L == Layout::List && !F.arrA, Checks<Ptrs, Strides, Shifts, Sizes, Cnt>,
                                       GeneralChecks<Array, L>>;
 
-    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
-        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
-    }
     template <class T, Layout L>
     static std::int32_t threshold(Form f, bool contiguous) {
         constexpr bool f32 = sizeof(T) == 4;
@@ -102,9 +84,6 @@ struct CholSubst {
         if (!f32 && L == Layout::Ptr) return 2051;
         return 1701;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {

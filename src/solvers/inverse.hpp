@@ -105,12 +105,9 @@ rukStatus general_inverse(const S& src, T* buf, const D& dst, int n) {
     return rukOk;
 }
 
-struct Invert {
-    static constexpr bool rect = false;
+struct Invert : Family {
     template <class T>
     using extra = std::tuple<Ptr<T*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
 
     static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
         return 2 * std::int64_t(n) * count;

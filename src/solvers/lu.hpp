@@ -124,23 +124,13 @@ void fixed_lu_subst_one(const A& a, const std::int32_t* p, const B& b, const D& 
 // ---------------------------------------------------------------------------------------
 // The families.
 
-struct LuDecomp {
-    static constexpr bool rect = false;
+struct LuDecomp : Decomposition {
     template <class T>
     using extra = std::tuple<Ptr<std::int32_t*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
-        return std::int64_t(n) * n * count;
-    }
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool contiguous) {
         return L == Layout::List && sizeof(T) == 4 && contiguous ? 40001 : 20001;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -166,21 +156,11 @@ struct LuDecomp {
     }
 };
 
-struct LuSubst {
-    static constexpr bool rect = false;
+struct LuSubst : Substitution {
     template <class T>
     using extra = std::tuple<Ptr<const std::int32_t*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
-        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
-    }
     template <class T, Layout>
     static std::int32_t threshold(Form, bool) { return 1701; }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {

@@ -57,7 +57,7 @@ struct then_fits<Checks<G...>> {
     using type = Checks<G..., Agree<width_within_height>>;
 };
 
-struct QrBase {
+struct QrBase : Family {
     static constexpr bool rect = true;
     template <class T>
     using extra = std::tuple<Ptr<T*>>;
@@ -65,8 +65,6 @@ struct QrBase {
     using checks = typename then_fits<GeneralChecks<Array, L>>::type;
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool) { return L == Layout::Std ? 2801 : 1801; }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
     static constexpr bool scratch = true;
     template <class T>
     static std::size_t scratch_bytes(std::int32_t, std::int32_t h) { return std::size_t(h) * sizeof(T); }

@@ -10,9 +10,9 @@
 //   mv     one matrix, one vector        mva    one matrix, an array of vectors
 //   mava   an array of matrices, each with its own vector
 //
-// A family is a policy class (see lu.hpp) that names its extra pointer, its size items,
-// its checks, its work estimate and thresholds, and its serial kernel over a run of
-// objects. The serial kernel stops at the first object that fails (the status says why)
+// A family is a policy class (lu.hpp, inverse.hpp, cholesky.hpp, qr.hpp; Family below holds
+// the common defaults) that names its extra pointer, its size items, its checks, its work
+// estimate and thresholds, and its serial kernel over a run of objects. The serial kernel stops at the first object that fails (the status says why)
 // and leaves the objects after it untouched; the parallel driver gives every thread a run,
 // so each run stops at its own first failure.
 //
@@ -319,8 +319,32 @@ struct Export {
     }
 };
 
-// The general check order, for families that keep it.
-template <bool Array, Layout L, Form>
-using general_checks = GeneralChecks<Array, L>;
+// What most families share: one size (the order), no extra pointer, the general check order,
+// the driver from the threshold on, no scratch of their own.
+struct Family {
+    static constexpr bool rect = false;
+    template <class T>
+    using extra = std::tuple<>;
+    template <bool Array, Layout L, Form>
+    using checks = GeneralChecks<Array, L>;
+    template <class J>
+    static bool serial_only(const J&) {
+        return false;
+    }
+    static constexpr bool scratch = false;
+};
+
+// The work estimates of the decompositions (order^2 per matrix) and of the back
+// substitutions ((order + 2) order per matrix, or the factor once and 2 order per vector).
+struct Decomposition : Family {
+    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
+        return std::int64_t(n) * n * count;
+    }
+};
+struct Substitution : Family {
+    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
+        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
+    }
+};
 
 }  // namespace rukm::solve
