@@ -3006,6 +3006,300 @@ RUKM_API rukStatus rukmLUBackSubst_mava_64f_P(const double* const* src, int32_t 
     int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
     int32_t order, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Cholesky decomposition A = L L^T of symmetric positive-definite matrices and back
+ * substitution. Only the lower triangle of src is read. dst receives L below the diagonal
+ * and 1 / L(i, i) on it; its strict upper triangle is never written. src and dst may be
+ * the same matrix. A diagonal term d with 0 >= d gives rukErrNotPosDef (rows before it and
+ * the row's off-diagonal elements are written; arrays stop at that matrix, a parallel run
+ * at its own first one). 32f reciprocal square roots are the processor's approximation
+ * refined by one Newton step (about 22 correct bits). The back substitution reads the same
+ * packing and tests nothing. rukmCholeskyBackSubst_mva _L forms check pointers, strides,
+ * shifts, order, then count.
+ * ------------------------------------------------------------------------------------ */
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, int32_t order);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstElemStride, int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstElemStride, int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t order);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Householder QR decomposition A = Q R of height x width matrices (width <= height, else
+ * rukErrSizeMismatch, checked after every other argument) and back substitution, which
+ * returns the width elements of x solving R x = (Q^T b) restricted to its first width rows:
+ * the exact solution for a square A, the least-squares one for a tall A. dst holds R on and
+ * above the diagonal and the Householder vectors' components below it (the leading 1 is
+ * implied; width - 1 reflections for a square matrix, width otherwise). buffer holds height
+ * elements (always non-null; parallel array calls use scratch of their own). A column whose
+ * squared norm from the diagonal down is below epsilon gives rukErrDivByZero (dst holds the
+ * first k reflections applied; arrays stop at that matrix, a parallel run at its own first
+ * one). src and dst of the decomposition may be the same matrix. The back substitution
+ * tests nothing: a zero on the diagonal of R gives infinities or NaNs.
+ * ------------------------------------------------------------------------------------ */
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_m_32f_P(const float* const* src, int32_t srcShift, float* buffer,
+    float* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    int32_t width, int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_m_64f_P(const double* const* src, int32_t srcShift, double* buffer,
+    double* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height,
+    int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstElemStride, int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstElemStride, int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t width, int32_t height);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Matrix inversion, as the adjugate divided by the determinant: closed cofactor forms for
+ * orders 3 to 6; for order 2 and orders 7 and above one pivoted elimination for the
+ * determinant and one per cofactor, on copies in buffer (order*order elements followed by
+ * order int32; always non-null; parallel array calls use scratch of their own), where a
+ * minor whose elimination meets a tiny pivot counts as tau (so the inverse of the identity
+ * has off-diagonal elements of magnitude tau there). tau = 2 * order^3 * the smallest normal
+ * number: a determinant (or, in the elimination, a pivot) below it gives rukErrSingular and
+ * nothing is written to that matrix; arrays stop at it (a parallel run at its own first
+ * one). Order 1: rukErrSingular unless |a| > tau, else dst = 1 / a. src and dst must not
+ * overlap.
+ * ------------------------------------------------------------------------------------ */
+/* dst = inverse of src (buffer: order*order elements then order int32); 32f, standard layout. */
+RUKM_API rukStatus rukmInvert_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_m_32f_P(const float* const* src, int32_t srcShift, float* buffer,
+    float* const* dst, int32_t dstShift, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 64f, standard layout. */
+RUKM_API rukStatus rukmInvert_m_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_m_64f_P(const double* const* src, int32_t srcShift, double* buffer,
+    double* const* dst, int32_t dstShift, int32_t order);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, standard layout. */
+RUKM_API rukStatus rukmInvert_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmInvert_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, standard layout. */
+RUKM_API rukStatus rukmInvert_ma_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmInvert_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif

@@ -33,21 +33,19 @@
 
 namespace rukm::solve {
 
-inline float magnitude(float x) { return std::fabs(x); }
-inline double magnitude(double x) { return std::fabs(x); }
-
 #include "lu_formula.inc"
 
 // Lane kernels of one instruction set for orders 3 to 6 (entry n - 3), on groups laid out
-// element by element (solver.hpp). decomp factors the group in place, leaving the rows in
-// pivot order and the pivot positions in p, and returns the lanes that met a singular
-// pivot. subst solves with per-lane factors, subst_shared with one factor (N*N elements)
-// for every lane; both take the factors' rows in pivot order and b permuted.
+// element by element (solver.hpp). decomp factors the group in place (rows where the
+// factorization puts them: row i of the factorization in row p[i]), leaves the pivot
+// entries in p and returns the lanes that met a singular pivot. subst solves in place in x
+// (b on entry) with per-lane factors and pivot entries; subst_shared with one factor whose
+// rows are already in pivot order (N*N elements) and its pivot entries, for every lane.
 template <class T>
 struct LuLanes {
     std::uint32_t (*decomp[4])(T* a, lane_int<T>* p);
-    void (*subst[4])(const T* a, T* x);
-    void (*subst_shared[4])(const T* a, T* x);
+    void (*subst[4])(const T* a, const lane_int<T>* p, T* x);
+    void (*subst_shared[4])(const T* a, const std::int32_t* p, T* x);
 };
 extern const TypedTables<LuLanes> lu_lanes;
 
@@ -142,15 +140,14 @@ struct LuDecomp {
     }
     template <class J>
     static bool serial_only(const J&) { return false; }
-    template <class T>
-    static std::size_t scratch_bytes(std::int32_t, std::int32_t) { return 0; }
+    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
         const int n = job.n;
         auto one = [&](std::int32_t k) {
             std::int32_t* p = job.x + std::ptrdiff_t(k) * n;
-            return with_order(n, [&]<int N>() {
+            return with_order(n, [&]<int N>() -> rukStatus {
                 if constexpr (N == 0) return general_lu<T>(job.a.view(k), p, job.d.view(k), n);
                 else return fixed_lu_one<T, N>(job.a.view(k), p, job.d.view(k));
             });
@@ -159,17 +156,11 @@ struct LuDecomp {
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) lane_int<T> q[6 * kGroup<T>];
-            gather(job.a, k, m, n, n, a);
+            load_group(job.a, k, m, n, n, all_of(n * n), a);
             const int done = completed(lanes(a, q), m);
-            for (int l = 0; l < done; ++l) {
-                std::int32_t* p = job.x + std::ptrdiff_t(k + l) * n;
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i) {
-                    const int r = int(q[i * kGroup<T> + l]);
-                    p[i] = r;
-                    for (int j = 0; j < n; ++j) *d.at(r, j) = a[(i * n + j) * kGroup<T> + l];
-                }
-            }
+            store_group(job.d, k, done, n, n, all_of(n * n), a);
+            for (int l = 0; l < done; ++l)
+                for (int i = 0; i < n; ++i) job.x[std::ptrdiff_t(k + l) * n + i] = std::int32_t(q[i * kGroup<T> + l]);
             return done;
         }, one);
     }
@@ -189,8 +180,7 @@ struct LuSubst {
     static std::int32_t threshold(Form, bool) { return 1701; }
     template <class J>
     static bool serial_only(const J&) { return false; }
-    template <class T>
-    static std::size_t scratch_bytes(std::int32_t, std::int32_t) { return 0; }
+    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -204,7 +194,7 @@ struct LuSubst {
             });
             return rukOk;
         };
-        if (n < 3 || n > 6) return by_groups<T>(count, false, [](std::int32_t, int) { return 0; }, one);
+        if (n < 3 || n > 6) return each(count, one);
         const LuLanes<T>& lanes = for_isa<T>(lu_lanes);
         // One factor for every right-hand side: its rows in pivot order, once.
         alignas(64) T shared[36];
@@ -214,20 +204,17 @@ struct LuSubst {
         return by_groups<T>(count, true, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) T x[6 * kGroup<T>];
-            for (int l = 0; l < kGroup<T>; ++l) {
-                const std::int32_t o = lane_object(k, m, l);
-                const std::int32_t* p = pivots(o);
-                const auto b = job.b.view(o);
-                for (int i = 0; i < n; ++i) x[i * kGroup<T> + l] = *b.at(0, p[i]);
-                if (job.arrA) {
-                    const auto f = job.a.view(o);
-                    for (int i = 0; i < n; ++i)
-                        for (int j = 0; j < n; ++j) a[(i * n + j) * kGroup<T> + l] = *f.at(p[i], j);
-                }
+            alignas(64) lane_int<T> q[6 * kGroup<T>];
+            load_group(job.b, k, m, 1, n, all_of(n), x);
+            if (job.arrA) {
+                load_group(job.a, k, m, n, n, all_of(n * n), a);
+                for (int l = 0; l < kGroup<T>; ++l)
+                    for (int i = 0; i < n; ++i) q[i * kGroup<T> + l] = pivots(lane_object(k, m, l))[i];
+                lanes.subst[n - 3](a, q, x);
+            } else {
+                lanes.subst_shared[n - 3](shared, job.x, x);
             }
-            if (job.arrA) lanes.subst[n - 3](a, x);
-            else lanes.subst_shared[n - 3](shared, x);
-            scatter_vectors(job.d, k, m, n, x);
+            store_group(job.d, k, m, 1, n, all_of(n), x);
             return m;
         }, one);
     }

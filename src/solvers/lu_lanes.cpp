@@ -1,4 +1,6 @@
 // The LU lane kernels, compiled for each instruction set.
+#include <immintrin.h>
+
 #include "lu.hpp"
 
 #define RUKM_VARIANT_NS rukm::solve

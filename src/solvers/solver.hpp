@@ -24,6 +24,7 @@
 #pragma once
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
@@ -32,6 +33,7 @@
 #include "../frame/checks.hpp"
 #include "../frame/code.hpp"
 #include "../frame/driver.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
@@ -45,6 +47,26 @@ inline constexpr int kGroup = 64 / int(sizeof(T));
 // Integers in lanes of the element's width (pivot positions of a group).
 template <class T>
 using lane_int = std::conditional_t<sizeof(T) == 4, std::int32_t, std::int64_t>;
+
+// The element type of a scalar or of a register of the compiler's vector extension.
+template <class V>
+struct elem_type {
+    using type = std::remove_cvref_t<decltype(std::declval<V&>()[0])>;
+};
+template <>
+struct elem_type<float> {
+    using type = float;
+};
+template <>
+struct elem_type<double> {
+    using type = double;
+};
+template <class V>
+using elem_of = typename elem_type<V>::type;
+
+// The absolute value, for the formulas written on scalars and registers alike.
+inline float magnitude(float x) { return std::fabs(x); }
+inline double magnitude(double x) { return std::fabs(x); }
 
 // Lane groups are worth their fixed cost from this many objects on.
 template <class T>
@@ -70,9 +92,18 @@ rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
     return rukOk;
 }
 
+
 // Lane l of a group (lanes past the group's m objects repeat object 0, so every lane holds
 // a real matrix and none fails on its own account).
 inline std::int32_t lane_object(std::int32_t k, int m, int l) { return k + (l < m ? l : 0); }
+
+// Runs objects [0, n) one by one through one(k) until the first failure.
+template <class One>
+rukStatus each(std::int32_t n, One&& one) {
+    for (std::int32_t k = 0; k < n; ++k)
+        if (const rukStatus s = one(k)) return s;
+    return rukOk;
+}
 
 // The leading lanes of a group that completed: the lowest failing lane, or m.
 inline int completed(std::uint32_t failed, int m) {
@@ -80,23 +111,72 @@ inline int completed(std::uint32_t failed, int m) {
     return failed ? std::countr_zero(failed) : m;
 }
 
-// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
-// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]).
+// Moves between objects whose elements are contiguous and a group's block, per instruction
+// set (null where the instruction set has none): load reads the elements `which` selects
+// (bit e for element e of E) of the kGroup objects at obj[l]; store writes them to the first
+// `lanes` objects. Elements a mask leaves out are neither read nor written.
+template <class T>
+struct GroupMoves {
+    void (*load)(const T* const* obj, int E, std::uint64_t which, T* block);
+    void (*store)(T* const* obj, int lanes, int E, std::uint64_t which, const T* block);
+};
+extern const TypedTables<GroupMoves> group_moves;
+
+// Every element of an object of E elements; the lower triangle (diagonal included) of an
+// n x n matrix.
+constexpr std::uint64_t all_of(int E) { return E >= 64 ? ~0ull : (1ull << E) - 1; }
+constexpr std::uint64_t lower_of(int n) {
+    std::uint64_t m = 0;
+    for (int i = 0; i < n; ++i) m |= ((1ull << (i + 1)) - 1) << (i * n);
+    return m;
+}
+
+// The objects of a group whose rows (rows x cols elements) lie back to back, elements
+// contiguous: the block moves of the instruction set can take them.
 template <class T, class O>
-void gather(const O& o, std::int32_t k, int m, int rows, int cols, T* block) {
+bool contiguous_objects(const O& o, int rows, int cols) {
+    return o.cs == std::ptrdiff_t(sizeof(T)) && (rows == 1 || o.rs == cols * std::ptrdiff_t(sizeof(T)));
+}
+
+// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
+// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]); `which` selects them.
+template <class T, class O>
+void load_group(const O& o, std::int32_t k, int m, int rows, int cols, std::uint64_t which, T* block) {
+    if constexpr (requires { o.list; }) {
+        const auto load = for_isa<T>(group_moves).load;
+        if (load && contiguous_objects<T>(o, rows, cols)) {
+            const T* obj[kGroup<T>];
+            for (int l = 0; l < kGroup<T>; ++l) obj[l] = o.object(lane_object(k, m, l));
+            load(obj, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < kGroup<T>; ++l) {
         const auto v = o.view(lane_object(k, m, l));
         for (int i = 0; i < rows; ++i)
-            for (int j = 0; j < cols; ++j) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
     }
 }
 
-// The first m lanes of a group of vectors of len elements into objects k .. k+m-1 of d.
+// The first m lanes of a group into objects k .. k+m-1 of d.
 template <class T, class O>
-void scatter_vectors(const O& d, std::int32_t k, int m, int len, const T* block) {
+void store_group(const O& d, std::int32_t k, int m, int rows, int cols, std::uint64_t which, const T* block) {
+    if (m <= 0) return;
+    if constexpr (requires { d.list; }) {
+        const auto store = for_isa<T>(group_moves).store;
+        if (store && contiguous_objects<T>(d, rows, cols)) {
+            T* obj[kGroup<T>];
+            for (int l = 0; l < m; ++l) obj[l] = d.object(k + l);
+            store(obj, m, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < m; ++l) {
         const auto v = d.view(k + l);
-        for (int i = 0; i < len; ++i) *v.at(0, i) = block[i * kGroup<T> + l];
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) *v.at(i, j) = block[(i * cols + j) * kGroup<T> + l];
     }
 }
 
@@ -214,17 +294,19 @@ struct Export {
             if (F::serial_only(job) ||
                 F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous))
                 return F::template objects<T, L>(job, count, contiguous);
-            const std::size_t scratch = F::template scratch_bytes<T>(n, h);
-            if (scratch == 0)
+            if constexpr (F::scratch) {
+                // Each thread's work buffer comes from its slice of the runtime's block.
+                return drive_scratch(count, F::template scratch_bytes<T>(n, h),
+                                     [&](std::int32_t k0, std::int32_t c, void* mem) {
+                                         J run = job.advanced(k0);
+                                         if (mem) run.x = static_cast<decltype(x)>(mem);
+                                         return F::template objects<T, L>(run, c, contiguous);
+                                     });
+            } else {
                 return drive(count, [&](std::int32_t k0, std::int32_t c) {
                     return F::template objects<T, L>(job.advanced(k0), c, contiguous);
                 });
-            // Each thread's work buffer comes from its slice of the runtime's block.
-            return drive_scratch(count, scratch, [&](std::int32_t k0, std::int32_t c, void* mem) {
-                J run = job.advanced(k0);
-                if (mem) run.x = static_cast<decltype(x)>(mem);
-                return F::template objects<T, L>(run, c, contiguous);
-            });
+            }
         }
     }
 };
