@@ -72,10 +72,19 @@ inline double magnitude(double x) { return std::fabs(x); }
 template <class T>
 inline constexpr int kMinGroup = kGroup<T> / 4;
 
+// Runs objects [k, n) one by one through one(k), which returns the object's status, until the
+// first failure.
+template <class One>
+rukStatus each(std::int32_t n, One&& one, std::int32_t k = 0) {
+    for (; k < n; ++k)
+        if (const rukStatus s = one(k)) return s;
+    return rukOk;
+}
+
 // Runs objects [0, n): in groups through group(k, m), which handles objects k .. k+m-1 and
 // returns how many leading ones it completed (m, or the lane of the first failure, whose
-// object it left untouched), and one by one through one(k), which returns the object's
-// status. The first failure ends the run.
+// object it left untouched), and the rest one by one through one(k). The first failure ends
+// the run.
 template <class T, class Group, class One>
 rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
     std::int32_t k = 0;
@@ -87,23 +96,13 @@ rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
             if (m < kGroup<T>) return rukOk;
         }
     }
-    for (; k < n; ++k)
-        if (const rukStatus s = one(k)) return s;
-    return rukOk;
+    return each(n, one, k);
 }
 
 
 // Lane l of a group (lanes past the group's m objects repeat object 0, so every lane holds
 // a real matrix and none fails on its own account).
 inline std::int32_t lane_object(std::int32_t k, int m, int l) { return k + (l < m ? l : 0); }
-
-// Runs objects [0, n) one by one through one(k) until the first failure.
-template <class One>
-rukStatus each(std::int32_t n, One&& one) {
-    for (std::int32_t k = 0; k < n; ++k)
-        if (const rukStatus s = one(k)) return s;
-    return rukOk;
-}
 
 // The leading lanes of a group that completed: the lowest failing lane, or m.
 inline int completed(std::uint32_t failed, int m) {
@@ -277,16 +276,13 @@ struct Export {
         if constexpr (array) count = std::get<sizeof...(Items) - 1>(t).v;
         typename detail::extra_ptr<Extra>::type x = nullptr;
         if constexpr (kExtra == 1) x = std::get<1>(t).v;
-        B none;
-        if constexpr (!rhs) none.ptr = nullptr, none.elem_stride = none.obj = none.shift = 0;
-        const B& b = [&]() -> const B& {
-            if constexpr (rhs) return std::get<kB>(t);
-            else return none;
-        }();
+        using BV = decltype(std::declval<B>().view());
+        BV b{};  // no right-hand side: an empty view
+        if constexpr (rhs) b = std::get<kB>(t).view();
 
-        using J = Job<T, decltype(a.view(0)), decltype(b.view()), decltype(d.view(0)), decltype(x)>;
+        using J = Job<T, decltype(a.view(0)), BV, decltype(d.view(0)), decltype(x)>;
         // A is stored with n columns (the order, or the width); D has A's shape.
-        const J job{a.view(n), b.view(), d.view(n), x, n, h, arrA};
+        const J job{a.view(n), b, d.view(n), x, n, h, arrA};
         if constexpr (!array) {
             return F::template objects<T, L>(job, 1, true);
         } else {
