@@ -10,6 +10,7 @@
 #include <immintrin.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -195,47 +196,24 @@ rukStatus invert(const Mat<T>& a, Mat<T>& dst) {
     return rukOk;
 }
 
-// The determinant and inverse in long double (pivoted elimination), for comparisons.
-inline long double inverse_ld(const Mat<long double>& a, Mat<long double>& inv) {
-    const int n = a.rows;
-    Mat<long double> w = a;
-    inv = Mat<long double>(n, n);
-    for (int i = 0; i < n; ++i) inv(i, i) = 1;
-    long double det = 1;
-    for (int k = 0; k < n; ++k) {
-        int c = k;
-        for (int i = k + 1; i < n; ++i)
-            if (std::fabs(w(i, k)) > std::fabs(w(c, k))) c = i;
-        if (c != k) {
-            det = -det;
-            for (int j = 0; j < n; ++j) std::swap(w(k, j), w(c, j)), std::swap(inv(k, j), inv(c, j));
-        }
-        det *= w(k, k);
-        if (w(k, k) == 0) return 0;
-        for (int i = 0; i < n; ++i) {
-            if (i == k) continue;
-            const long double f = w(i, k) / w(k, k);
-            for (int j = 0; j < n; ++j) w(i, j) -= f * w(k, j), inv(i, j) -= f * inv(k, j);
-        }
+// The determinant of a over rows `rows` and the columns of mask `cols`, expanded along its
+// last row over the subsets of columns, in long double (exact for small integers); with
+// `magnitudes` the permanent of |a| there: the sum of the magnitudes of every product of the
+// determinant's expansion.
+inline long double expand(const Mat<long double>& a, const std::vector<int>& rows, unsigned cols, bool magnitudes) {
+    std::vector<long double> d(std::size_t(1) << a.cols, 0);
+    d[0] = 1;
+    for (unsigned set = 1; set <= cols; ++set) {
+        if ((set & ~cols) || std::popcount(set) > int(rows.size())) continue;
+        const int r = rows[std::popcount(set) - 1];
+        int above = 0;  // columns of the set above c
+        for (int c = a.cols - 1; c >= 0; --c)
+            if (set >> c & 1) {
+                const long double t = (magnitudes ? std::fabs(a(r, c)) : a(r, c)) * d[set & ~(1u << c)];
+                d[set] += magnitudes || above++ % 2 == 0 ? t : -t;
+            }
     }
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) inv(i, j) /= w(i, i);
-    return det;
-}
-
-// The permanent of |a| restricted to rows `rows` and columns `cols`: the sum of the
-// magnitudes of every product of a determinant's expansion.
-inline long double abs_permanent(const Mat<long double>& a, std::vector<int> rows, std::vector<int> cols) {
-    if (rows.empty()) return 1;
-    const int r = rows.back();
-    rows.pop_back();
-    long double s = 0;
-    for (std::size_t c = 0; c < cols.size(); ++c) {
-        std::vector<int> rest = cols;
-        rest.erase(rest.begin() + c);
-        s += std::fabs(a(r, cols[c])) * abs_permanent(a, rows, rest);
-    }
-    return s;
+    return d[cols];
 }
 
 // Inverse of orders 4 to 6 by closed cofactor formulas whose association is open. Any
@@ -244,25 +222,28 @@ inline long double abs_permanent(const Mat<long double>& a, std::vector<int> row
 // product passes through at most m - 1 multiplications and m! - 1 additions). With cofactor
 // C and determinant D so computed, and r = 1/D rounded, element C * r is off by at most
 //   (g_c P_ij + g_d |C_ij| P / |D|) / |D| + 2u |X_ji|        (first order)
-// with P_ij, P the permanents of the minor and of the matrix. Returns the determinant, with
-// the long double inverse in inv and the bound per element in bound.
+// with P_ij, P the permanents of the minor and of the matrix. Returns the determinant (NaN
+// when an element is, as every product holds every element), with the long double inverse
+// in inv and the bound per element in bound.
 inline long double inverse_bounds(const Mat<long double>& a, int esz, Mat<long double>& inv, Mat<long double>& bound) {
     const int n = a.rows;
     const long double u = esz == 4 ? 0x1p-24L : 0x1p-53L;
     auto gamma = [&](long double k) { return k * u / (1 - k * u); };
     long double fact = 1;
     for (int m = 2; m < n; ++m) fact *= m;
-    const long double det = inverse_ld(a, inv);
     std::vector<int> all(n);
     std::iota(all.begin(), all.end(), 0);
-    const long double P = abs_permanent(a, all, all);
-    bound = Mat<long double>(n, n);
+    const unsigned every = (1u << n) - 1;
+    const long double det = expand(a, all, every, false), P = expand(a, all, every, true);
+    inv = bound = Mat<long double>(n, n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) {
-            std::vector<int> rs = all, cs = all;
-            rs.erase(rs.begin() + i), cs.erase(cs.begin() + j);
-            const long double Pij = abs_permanent(a, rs, cs), C = inv(j, i) * det;
-            bound(j, i) = (gamma(fact + n) * Pij + gamma(fact * n + n + 1) * std::fabs(C) * P / std::fabs(det)) /
+            std::vector<int> rs = all;
+            rs.erase(rs.begin() + i);
+            const unsigned cs = every & ~(1u << j);
+            const long double C = ((i + j) % 2 ? -1 : 1) * expand(a, rs, cs, false);
+            inv(j, i) = C / det;
+            bound(j, i) = (gamma(fact + n) * expand(a, rs, cs, true) + gamma(fact * n + n + 1) * std::fabs(C) * P / std::fabs(det)) /
                               std::fabs(det) + 2 * u * std::fabs(inv(j, i));
         }
     return det;
@@ -316,12 +297,12 @@ std::vector<T> cholesky_back(const Mat<T>& f, const std::vector<T>& b) {
 // ---- QR ------------------------------------------------------------------------------------
 inline int reflections(int w, int h) { return w == h ? w - 1 : w; }
 
-// Sum of products from +0 in ascending order.
+// lead + term(from) + term(from + 1) + ... in this order (the QR kernels accumulate onto
+// their first term: the squared norm onto +0, q onto 1, t onto its diagonal element).
 template <class T, class F>
-T sum_from_zero(int from, int to, F term) {
-    T s = T(0);
-    for (int i = from; i < to; ++i) s = s + term(i);
-    return s;
+T accumulate(T lead, int from, int to, F term) {
+    for (int i = from; i < to; ++i) lead = lead + term(i);
+    return lead;
 }
 
 // Householder QR of d (height x width) in place, with the current vector in buf.
@@ -329,16 +310,16 @@ template <class T>
 rukStatus qr_decomp(Mat<T>& d, std::vector<T>& buf) {
     const int w = d.cols, h = d.rows;
     for (int k = 0; k < reflections(w, h); ++k) {
-        const T s = sum_from_zero<T>(k, h, [&](int i) { return d(i, k) * d(i, k); });
+        const T s = accumulate(T(0), k, h, [&](int i) { return d(i, k) * d(i, k); });
         if (kEps<T> > s) return rukErrDivByZero;
         const T norm = T(std::sqrt(double(s)));
         const T x0 = d(k, k), alpha = x0 > T(0) ? norm : -norm;
         buf[k] = T(1);
         const T c = T(1) / (x0 + alpha);
         for (int i = k + 1; i < h; ++i) buf[i] = d(i, k) * c;
-        const T beta = T(-2) / (T(1) + sum_from_zero<T>(k + 1, h, [&](int i) { return buf[i] * buf[i]; }));
+        const T beta = T(-2) / accumulate(T(1), k + 1, h, [&](int i) { return buf[i] * buf[i]; });
         for (int j = k; j < w; ++j) {
-            T t = d(k, j) + sum_from_zero<T>(k + 1, h, [&](int i) { return d(i, j) * buf[i]; });
+            T t = accumulate(d(k, j), k + 1, h, [&](int i) { return d(i, j) * buf[i]; });
             t = t * beta;
             for (int i = k; i < h; ++i) d(i, j) = buf[i] * t + d(i, j);
         }
@@ -386,21 +367,27 @@ inline Err add_all(const std::vector<Err>& terms) {
 // a running error bound E alongside when N is Err (below).
 template <class N, class F>
 std::vector<N> qr_back(const F& f, int w, int h, std::vector<N> buf) {
-    auto sum = [&](int from, int to, auto term) {
-        std::vector<N> terms;
-        for (int i = from; i < to; ++i) terms.push_back(term(i));
-        return add_all(terms);
+    // q and t accumulate onto their first term; the solution subtracts a sum taken from +0.
+    auto sum = [&](N lead, int from, int to, auto term, bool onto) -> N {
+        if constexpr (std::is_floating_point_v<N>) {
+            if (onto) return accumulate(lead, from, to, term);
+            return lead - accumulate(N(0), from, to, term);
+        } else {
+            std::vector<N> terms = {lead};
+            for (int i = from; i < to; ++i) terms.push_back(term(i)), terms.back().v *= onto ? 1 : -1;
+            return add_all(terms);
+        }
     };
     for (int k = 0; k < reflections(w, h); ++k) {
-        const N q = N(1) + sum(k + 1, h, [&](int i) { return f(i, k) * f(i, k); });
-        N t = buf[k] + sum(k + 1, h, [&](int i) { return f(i, k) * buf[i]; });
+        const N q = sum(N(1), k + 1, h, [&](int i) { return f(i, k) * f(i, k); }, true);
+        N t = sum(buf[k], k + 1, h, [&](int i) { return f(i, k) * buf[i]; }, true);
         t = t * (N(-2) / q);
         buf[k] = buf[k] + t;
         for (int i = k + 1; i < h; ++i) buf[i] = buf[i] + f(i, k) * t;
     }
     std::vector<N> x(w);
     x[w - 1] = buf[w - 1] / f(w - 1, w - 1);
-    for (int i = w - 2; i >= 0; --i) x[i] = (buf[i] - sum(i + 1, w, [&](int j) { return f(i, j) * x[j]; })) / f(i, i);
+    for (int i = w - 2; i >= 0; --i) x[i] = sum(buf[i], i + 1, w, [&](int j) { return f(i, j) * x[j]; }, false) / f(i, i);
     return x;
 }
 
