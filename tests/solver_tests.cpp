@@ -19,22 +19,9 @@ namespace {
 #define TH_FAMILY(OP, S, A) TH_SINGLE(OP, S) TH_ARRAY(OP, A)
 const std::vector<Export>& exports() {
     static const std::vector<Export> all = {
-        TH_FAMILY(LUDecomp, m, ma) TH_FAMILY(LUBackSubst, mv, mva) TH_ARRAY(LUBackSubst, mava)
-#ifdef RUKM_HAVE_Invert
-        TH_FAMILY(Invert, m, ma)
-#endif
-#ifdef RUKM_HAVE_CholeskyDecomp
-        TH_FAMILY(CholeskyDecomp, m, ma)
-#endif
-#ifdef RUKM_HAVE_CholeskyBackSubst
-        TH_FAMILY(CholeskyBackSubst, mv, mva) TH_ARRAY(CholeskyBackSubst, mava)
-#endif
-#ifdef RUKM_HAVE_QRDecomp
-        TH_FAMILY(QRDecomp, m, ma)
-#endif
-#ifdef RUKM_HAVE_QRBackSubst
-        TH_FAMILY(QRBackSubst, mv, mva) TH_ARRAY(QRBackSubst, mava)
-#endif
+        TH_FAMILY(LUDecomp, m, ma) TH_FAMILY(LUBackSubst, mv, mva) TH_ARRAY(LUBackSubst, mava) TH_FAMILY(Invert, m, ma)
+        TH_FAMILY(CholeskyDecomp, m, ma) TH_FAMILY(CholeskyBackSubst, mv, mva) TH_ARRAY(CholeskyBackSubst, mava)
+        TH_FAMILY(QRDecomp, m, ma) TH_FAMILY(QRBackSubst, mv, mva) TH_ARRAY(QRBackSubst, mava)
     };
     return all;
 }
@@ -323,28 +310,15 @@ std::vector<int> select(Keep keep) {
     return v;
 }
 
-const char* kFamilies[] = {"rukmLUDecomp_", "rukmLUBackSubst_", "rukmInvert_", "rukmCholeskyDecomp_",
-                           "rukmCholeskyBackSubst_", "rukmQRDecomp_", "rukmQRBackSubst_"};
-
 }  // namespace
 
-// The families the header declares are in the table whole.
-TEST(SolverExports, TableCoversEveryExportOfTheFamiliesDeclared) {
-    const auto table = th::names(exports());
-    std::set<std::string> declared;
-    for (const char* fam : kFamilies)
-        for (const std::string& s : table)
-            if (s.rfind(fam, 0) == 0) declared.insert(fam);
-    auto of = [](const std::set<std::string>& fams) {
-        return th::listed_exports([&](const std::string& s) {
-            for (const std::string& fam : fams)
-                if (s.rfind(fam, 0) == 0) return true;
-            return false;
-        });
-    };
-    EXPECT_EQ(table, of(declared));
-    EXPECT_EQ(of({std::begin(kFamilies), std::end(kFamilies)}).size(), 88u);
-    if (declared.size() < 7) std::printf("solver tests cover %zu families of 7 (the others are not declared yet)\n", declared.size());
+TEST(SolverExports, TableCoversEveryExportOfTheFamilies) {
+    const auto listed = th::listed_exports([](const std::string& s) {
+        return th::starts_with_any(s, {"rukmLUDecomp_", "rukmLUBackSubst_", "rukmInvert_", "rukmCholeskyDecomp_",
+                                       "rukmCholeskyBackSubst_", "rukmQRDecomp_", "rukmQRBackSubst_"});
+    });
+    EXPECT_EQ(th::names(exports()), listed);
+    EXPECT_EQ(listed.size(), 88u);
 }
 
 // Every shape in every layout (awkward strides, padding, interleaved objects, shifts) and
@@ -476,8 +450,6 @@ INSTANTIATE_TEST_SUITE_P(All, QrExport, testing::ValuesIn(select([](const Name&,
 INSTANTIATE_TEST_SUITE_P(All, InvertArray, testing::ValuesIn(select([](const Name& n, const Form& f) {
                              return f.fam == Inv && n.array;
                          })), SolverExport::test_name);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(QrExport);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InvertArray);
 
 // ---- Worked cases --------------------------------------------------------------------------
 namespace {
