@@ -225,7 +225,7 @@ TEST(VectorExports, TableCoversEveryExportOfTheFamilies) {
 // varies, for the transform the length is the number of points (vector tails of 4, 8, 16).
 TEST_P(VectorExport, BitExactInEveryLayoutVariantAndSize) {
     const int lens[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 24, 33, 47, 70};
-    const int counts[] = {1, 2, 3, 5};
+    const int counts[] = {1, 2, 3, 5, 8, 17, 33};  // whole lane blocks of 8 and 16 objects, and tails
     const rukm::IsaRestore restore;
     const int best = int(rukm::detected_isa());
     unsigned seed = 0;
@@ -235,7 +235,7 @@ TEST_P(VectorExport, BitExactInEveryLayoutVariantAndSize) {
         for (int len : lens)
             for (int style = 0; style < 5; ++style) {
                 ++seed;
-                const int count = n.op == "AffineTransform3DH" ? len : counts[seed % 4];
+                const int count = n.op == "AffineTransform3DH" ? len : counts[seed % 7];
                 ASSERT_TRUE(make(ex, Case{len, count, style, seed})->run()) << "variant " << v;
             }
     }
