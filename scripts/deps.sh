@@ -1,7 +1,20 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the benchmarks need, when missing.
+# Installs the Debian packages a command needs, when missing. Arguments name what is needed:
+#   build  compiler, CMake, pkg-config (the default)
+#   docs   Doxygen, for the HTML reference
+#   test   the tests: Google Test, LAPACKE and OpenBLAS (references), dpkg-dev (the .deb)
+#   bench  the benchmarks: Google Benchmark, Eigen, glm, LIBXSMM, gnuplot (the chart)
 set -eu
-pkgs="build-essential cmake libgtest-dev libbenchmark-dev libeigen3-dev libglm-dev libxsmm-dev liblapacke-dev libopenblas-dev"
+pkgs="build-essential cmake pkg-config"
+for what in "${@:-build}"; do
+  case "$what" in
+    build) ;;
+    docs) pkgs="$pkgs doxygen" ;;
+    test) pkgs="$pkgs doxygen libgtest-dev liblapacke-dev libopenblas-dev dpkg-dev" ;;
+    bench) pkgs="$pkgs libbenchmark-dev libeigen3-dev libglm-dev libxsmm-dev gnuplot-nox" ;;
+    *) echo "deps.sh: unknown group '$what' (build, docs, test, bench)" >&2; exit 2 ;;
+  esac
+done
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
