@@ -3461,8 +3461,10 @@ RUKM_API rukStatus rukmEigenValuesVectorsGetBufSize_64f(int32_t order, int32_t* 
  * eigenvectors of real general matrices. The reduction to Hessenberg form also forms Q; the
  * double-shift QR iteration (relative deflation test, 30*order sweeps in all) leaves the real
  * Schur form T = Q^T A Q; the eigenvectors of T come from substitution in the quasi-triangular
- * system (tiny pivots replaced by a small multiple of epsilon, solutions scaled to stay finite)
- * and are multiplied by Q. Values as for rukmEigenValues (diagonal order of T, pairs with the
+ * system (a pivot below epsilon * |lambda| is replaced by that bound, and the solution is scaled
+ * down where it would overflow) and are multiplied by Q. Values as for rukmEigenValues
+ * (computed with a deflation test relative to the neighbouring diagonal elements, so they may
+ * differ from rukmEigenValues in the last bits or in order): diagonal order of T, pairs with the
  * positive imaginary part first, packed). Column j of dst (dstRight, dstLeft) belongs to
  * eigenvalue j: a real unit vector for a real value; for a pair j, j+1 column j holds the real
  * part and column j+1 the imaginary part of the vector of eigenvalue j (that of j+1 is its

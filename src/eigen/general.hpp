@@ -30,7 +30,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <utility>
 
 #include "eigen.hpp"
 
@@ -44,6 +43,8 @@ inline constexpr T kTiny = std::numeric_limits<T>::min();  // the smallest norma
 // Elements of the work buffer of order n: n*n + 5n for the values, 3n*n + 5n for the vectors.
 inline std::int64_t buffer_elements(std::int64_t n, int matrices) { return (matrices * n + 5) * n; }
 
+// The first element-aligned address of a byte buffer (the caller's buffer may have any
+// alignment; each layout of the buffer leaves at least one element unused at its end).
 template <class T>
 T* first_element(std::uint8_t* buf) {
     const auto a = reinterpret_cast<std::uintptr_t>(buf);
