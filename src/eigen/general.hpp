@@ -68,14 +68,32 @@ T hyp(T p, T q) {
     return w * root(r * r + T(1));
 }
 
+// The Euclidean norm sqrt(sum of x^2). Where that sum leaves the normal range (squares that
+// overflow, or so small that they lose precision), it is taken again on a copy scaled by a
+// power of two, exactly, which gives the plain sum's value wherever the plain sum is accurate.
+template <class T>
+T norm2(const T* x, std::ptrdiff_t inc, int n) {
+    T ss = T(0);
+    for (int r = 0; r < n; ++r) ss = ss + x[r * inc] * x[r * inc];
+    if ((ss >= kTiny<T> && ss <= std::numeric_limits<T>::max()) || ss != ss) return root(ss);
+    T m = T(0);
+    for (int r = 0; r < n; ++r) m = std::max(m, std::fabs(x[r * inc]));
+    if (m == T(0) || !(m <= std::numeric_limits<T>::max())) return m;
+    const T s = std::ldexp(T(1), -std::ilogb(m));
+    ss = T(0);
+    for (int r = 0; r < n; ++r) {
+        const T y = x[r * inc] * s;
+        ss = ss + y * y;
+    }
+    return root(ss) / s;
+}
+
 // A Householder reflector I - tau v v^T with v = (1, x) that maps (alpha, x) to (beta, 0):
 // alpha becomes beta, x becomes the tail of v, tau is returned. The identity (tau = 0, nothing
-// changes) when the norm of x is below the smallest normal number. The norm is not scaled.
+// changes) when the norm of x is below the smallest normal number.
 template <class T>
 T reflector(T& alpha, T* x, std::ptrdiff_t inc, int m) {
-    T ss = T(0);
-    for (int r = 0; r < m; ++r) ss = ss + x[r * inc] * x[r * inc];
-    const T xnorm = root(ss);
+    const T xnorm = norm2(x, inc, m);
     if (xnorm < kTiny<T>) return T(0);
     const T beta = -sgn(alpha) * hyp(alpha, xnorm);
     const T tau = (beta - alpha) / beta;
@@ -728,31 +746,15 @@ void left_vector(Mat<T> t, Mat<T> v, const T* cn, Parts<T, NW> x, int ki, T wr, 
     }
 }
 
-// The Euclidean norm, summed on a copy scaled by a power of two (exact) so that no square
-// overflows or underflows: the same value as the plain sum where that has no such trouble.
-template <class T>
-T norm2(const T* x, int n) {
-    T m = T(0);
-    for (int r = 0; r < n; ++r) m = std::max(m, std::fabs(x[r]));
-    if (m == T(0) || !(m <= std::numeric_limits<T>::max())) return m;
-    const T s = std::ldexp(T(1), -std::ilogb(m));
-    T ss = T(0);
-    for (int r = 0; r < n; ++r) {
-        const T y = x[r] * s;
-        ss = ss + y * y;
-    }
-    return root(ss) / s;
-}
-
 // Unit length, the largest component of a complex vector (p + iq) made real.
 template <class T>
 void normalise_real(T* p, int n) {
-    const T nrm = norm2(p, n);
+    const T nrm = norm2(p, 1, n);
     for (int r = 0; r < n; ++r) p[r] = p[r] / nrm;
 }
 template <class T>
 void normalise_pair(T* p, T* q, int n) {
-    const T h = hyp(norm2(p, n), norm2(q, n));
+    const T h = hyp(norm2(p, 1, n), norm2(q, 1, n));
     for (int r = 0; r < n; ++r) p[r] = p[r] / h;
     for (int r = 0; r < n; ++r) q[r] = q[r] / h;
     int k = 0;
