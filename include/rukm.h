@@ -3392,7 +3392,9 @@ RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_P(const double* const* src, 
  * Eigenvalues of real general (non-symmetric) matrices: Householder reduction to upper
  * Hessenberg form, then the double-shift QR iteration with one budget of 30*order sweeps for
  * the whole matrix. A sub-diagonal element of magnitude at most epsilon splits the matrix
- * (an absolute test: scale badly scaled matrices first). dstValuesRe[i] + i*dstValuesIm[i]
+ * (an absolute test: scale badly scaled matrices first). Products of elements are formed
+ * unscaled: keep the elements within about 1e-18 .. 1e18 in magnitude in 32f (1e-150 ..
+ * 1e150 in 64f), here and in the eigenvector exports. dstValuesRe[i] + i*dstValuesIm[i]
  * is eigenvalue i, in the order of the diagonal of the final quasi-triangular form (not
  * sorted); a complex conjugate pair takes two consecutive indices, the positive imaginary
  * part first; a real value has imaginary part 0. Both arrays are packed (matrix k from
