@@ -1,13 +1,17 @@
 #!/bin/sh
-# Builds and runs every test: a Release build, then a build with AddressSanitizer and
+# Test command (CI runs it): the Release build with its tests and the HTML reference, the
+# install test (installed tree, CMake and pkg-config consumers, the examples, the .deb) on
+# that same build, then every test again in a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" build test
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release
+cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DRUKM_BUILD_TESTS=ON -DRUKM_BUILD_DOCS=ON
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
-cmake -S "$root" -B "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DRUKM_SANITIZE=ON
+"$root/tests/install/run.sh" "$root/build/release"
+cmake -S "$root" -B "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DRUKM_SANITIZE=ON \
+      -DRUKM_BUILD_TESTS=ON -DRUKM_BUILD_DOCS=OFF
 cmake --build "$root/build/sanitize" -j "$jobs"
 ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs"
