@@ -3300,6 +3300,94 @@ RUKM_API rukStatus rukmInvert_ma_64f_P(const double* const* src, int32_t srcShif
     int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
     int32_t dstObjStride, int32_t order, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues and eigenvectors of real symmetric matrices (symmetry is not checked).
+ * Order 1: the element (vector 1). Order 2: closed form from src(0,0), src(0,1), src(1,1),
+ * values not sorted (the larger magnitude first); rukErrSingular when |det| <= epsilon,
+ * before any output. Order 3 and above: Householder reduction to tridiagonal form and the
+ * implicit-shift QL or QR iteration (at most 30 sweeps per eigenvalue, else
+ * rukErrNoConverge with partial outputs); the values are then sorted in descending order,
+ * the eigenvector columns of dst with them. A matrix whose eigenvalue product has magnitude
+ * at most epsilon gives rukErrSingular: the values family returns its values unsorted, the
+ * vectors family sorted with their vectors. dstValues is packed (matrix k from k*order) and
+ * is also the work vector of the reduction: it must not overlap buffer or dst. buffer holds
+ * order*order elements. Arrays stop at the first matrix that fails (a parallel run at its
+ * own first one). Checks: pointers, order, count, shifts, strides.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, float* const* dst, int32_t dstShift, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, double* const* dst, int32_t dstShift, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, double* dstValues, int32_t order, int32_t count);
+
 #ifdef __cplusplus
 }
 #endif

@@ -42,34 +42,12 @@ struct CholLanes {
 };
 extern const TypedTables<CholLanes> chol_lanes;
 
-// The lower triangle (diagonal included) of objects k .. k+m-1 into a group.
-template <class T, class O>
-void gather_lower(const O& o, std::int32_t k, int m, int n, T* block) {
-    for (int l = 0; l < kGroup<T>; ++l) {
-        const auto v = o.view(lane_object(k, m, l));
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j <= i; ++j) block[(i * n + j) * kGroup<T> + l] = *v.at(i, j);
-    }
-}
-
-struct CholDecomp {
-    static constexpr bool rect = false;
-    template <class T>
-    using extra = std::tuple<>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
-        return std::int64_t(n) * n * count;
-    }
+struct CholDecomp : Decomposition {
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool contiguous) {
         if constexpr (sizeof(T) == 4) return L == Layout::Std ? 7501 : 2001;
         else return L == Layout::List && contiguous ? 721 : 2001;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -84,30 +62,20 @@ struct CholDecomp {
         const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(chol_lanes).decomp[n - 3] : nullptr;
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
-            gather_lower(job.a, k, m, n, a);
+            load_group(job.a, k, m, n, n, lower_of(n), a);
             const int done = completed(lanes(a), m);
-            for (int l = 0; l < done; ++l) {
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i)
-                    for (int j = 0; j <= i; ++j) *d.at(i, j) = a[(i * n + j) * kGroup<T> + l];
-            }
+            store_group(job.d, k, done, n, n, lower_of(n), a);
             return done;
         }, one);
     }
 };
 
-struct CholSubst {
-    static constexpr bool rect = false;
-    template <class T>
-    using extra = std::tuple<>;
+struct CholSubst : Substitution {
     // The mva pointer-list forms check strides and shifts before the order and the count.
     template <bool Array, Layout L, Form F>
     using checks = std::conditional_t<L == Layout::List && !F.arrA, Checks<Ptrs, Strides, Shifts, Sizes, Cnt>,
                                       GeneralChecks<Array, L>>;
 
-    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
-        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
-    }
     template <class T, Layout L>
     static std::int32_t threshold(Form f, bool contiguous) {
         constexpr bool f32 = sizeof(T) == 4;
@@ -116,9 +84,6 @@ struct CholSubst {
         if (!f32 && L == Layout::Ptr) return 2051;
         return 1701;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -142,14 +107,14 @@ struct CholSubst {
         return by_groups<T>(count, true, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) T x[6 * kGroup<T>];
-            gather(job.b, k, m, 1, n, x);
+            load_group(job.b, k, m, 1, n, all_of(n), x);
             if (job.arrA) {
-                gather_lower(job.a, k, m, n, a);
+                load_group(job.a, k, m, n, n, lower_of(n), a);
                 kernels.subst[n - 3](a, x);
             } else {
                 kernels.subst_shared[n - 3](shared, x);
             }
-            scatter_vectors(job.d, k, m, n, x);
+            store_group(job.d, k, m, 1, n, all_of(n), x);
             return m;
         }, one);
     }

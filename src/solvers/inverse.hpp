@@ -105,12 +105,9 @@ rukStatus general_inverse(const S& src, T* buf, const D& dst, int n) {
     return rukOk;
 }
 
-struct Invert {
-    static constexpr bool rect = false;
+struct Invert : Family {
     template <class T>
     using extra = std::tuple<Ptr<T*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
 
     static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
         return 2 * std::int64_t(n) * count;
@@ -158,13 +155,9 @@ struct Invert {
         const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(inv_lanes).invert[n - 3] : nullptr;
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
-            gather(job.a, k, m, n, n, a);
+            load_group(job.a, k, m, n, n, all_of(n * n), a);
             const int done = completed(lanes(a), m);
-            for (int l = 0; l < done; ++l) {
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i)
-                    for (int j = 0; j < n; ++j) *d.at(i, j) = a[(i * n + j) * kGroup<T> + l];
-            }
+            store_group(job.d, k, done, n, n, all_of(n * n), a);
             return done;
         }, one);
     }

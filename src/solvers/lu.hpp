@@ -36,15 +36,16 @@ namespace rukm::solve {
 #include "lu_formula.inc"
 
 // Lane kernels of one instruction set for orders 3 to 6 (entry n - 3), on groups laid out
-// element by element (solver.hpp). decomp factors the group in place, leaving the rows in
-// pivot order and the pivot positions in p, and returns the lanes that met a singular
-// pivot. subst solves with per-lane factors, subst_shared with one factor (N*N elements)
-// for every lane; both take the factors' rows in pivot order and b permuted.
+// element by element (solver.hpp). decomp factors the group in place (rows where the
+// factorization puts them: row i of the factorization in row p[i]), leaves the pivot
+// entries in p and returns the lanes that met a singular pivot. subst solves in place in x
+// (b on entry) with per-lane factors and pivot entries; subst_shared with one factor whose
+// rows are already in pivot order (N*N elements) and its pivot entries, for every lane.
 template <class T>
 struct LuLanes {
     std::uint32_t (*decomp[4])(T* a, lane_int<T>* p);
-    void (*subst[4])(const T* a, T* x);
-    void (*subst_shared[4])(const T* a, T* x);
+    void (*subst[4])(const T* a, const lane_int<T>* p, T* x);
+    void (*subst_shared[4])(const T* a, const std::int32_t* p, T* x);
 };
 extern const TypedTables<LuLanes> lu_lanes;
 
@@ -123,23 +124,13 @@ void fixed_lu_subst_one(const A& a, const std::int32_t* p, const B& b, const D& 
 // ---------------------------------------------------------------------------------------
 // The families.
 
-struct LuDecomp {
-    static constexpr bool rect = false;
+struct LuDecomp : Decomposition {
     template <class T>
     using extra = std::tuple<Ptr<std::int32_t*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
-        return std::int64_t(n) * n * count;
-    }
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool contiguous) {
         return L == Layout::List && sizeof(T) == 4 && contiguous ? 40001 : 20001;
     }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -155,37 +146,21 @@ struct LuDecomp {
         return by_groups<T>(count, lanes != nullptr, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) lane_int<T> q[6 * kGroup<T>];
-            gather(job.a, k, m, n, n, a);
+            load_group(job.a, k, m, n, n, all_of(n * n), a);
             const int done = completed(lanes(a, q), m);
-            for (int l = 0; l < done; ++l) {
-                std::int32_t* p = job.x + std::ptrdiff_t(k + l) * n;
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < n; ++i) {
-                    const int r = int(q[i * kGroup<T> + l]);
-                    p[i] = r;
-                    for (int j = 0; j < n; ++j) *d.at(r, j) = a[(i * n + j) * kGroup<T> + l];
-                }
-            }
+            store_group(job.d, k, done, n, n, all_of(n * n), a);
+            for (int l = 0; l < done; ++l)
+                for (int i = 0; i < n; ++i) job.x[std::ptrdiff_t(k + l) * n + i] = std::int32_t(q[i * kGroup<T> + l]);
             return done;
         }, one);
     }
 };
 
-struct LuSubst {
-    static constexpr bool rect = false;
+struct LuSubst : Substitution {
     template <class T>
     using extra = std::tuple<Ptr<const std::int32_t*>>;
-    template <bool Array, Layout L, Form>
-    using checks = GeneralChecks<Array, L>;
-
-    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
-        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
-    }
     template <class T, Layout>
     static std::int32_t threshold(Form, bool) { return 1701; }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
-    static constexpr bool scratch = false;
 
     template <class T, Layout, class J>
     static rukStatus objects(const J& job, std::int32_t count, bool) {
@@ -209,20 +184,17 @@ struct LuSubst {
         return by_groups<T>(count, true, [&](std::int32_t k, int m) {
             alignas(64) T a[36 * kGroup<T>];
             alignas(64) T x[6 * kGroup<T>];
-            for (int l = 0; l < kGroup<T>; ++l) {
-                const std::int32_t o = lane_object(k, m, l);
-                const std::int32_t* p = pivots(o);
-                const auto b = job.b.view(o);
-                for (int i = 0; i < n; ++i) x[i * kGroup<T> + l] = *b.at(0, p[i]);
-                if (job.arrA) {
-                    const auto f = job.a.view(o);
-                    for (int i = 0; i < n; ++i)
-                        for (int j = 0; j < n; ++j) a[(i * n + j) * kGroup<T> + l] = *f.at(p[i], j);
-                }
+            alignas(64) lane_int<T> q[6 * kGroup<T>];
+            load_group(job.b, k, m, 1, n, all_of(n), x);
+            if (job.arrA) {
+                load_group(job.a, k, m, n, n, all_of(n * n), a);
+                for (int l = 0; l < kGroup<T>; ++l)
+                    for (int i = 0; i < n; ++i) q[i * kGroup<T> + l] = pivots(lane_object(k, m, l))[i];
+                lanes.subst[n - 3](a, q, x);
+            } else {
+                lanes.subst_shared[n - 3](shared, job.x, x);
             }
-            if (job.arrA) lanes.subst[n - 3](a, x);
-            else lanes.subst_shared[n - 3](shared, x);
-            scatter_vectors(job.d, k, m, n, x);
+            store_group(job.d, k, m, 1, n, all_of(n), x);
             return m;
         }, one);
     }

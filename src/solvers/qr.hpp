@@ -57,7 +57,7 @@ struct then_fits<Checks<G...>> {
     using type = Checks<G..., Agree<width_within_height>>;
 };
 
-struct QrBase {
+struct QrBase : Family {
     static constexpr bool rect = true;
     template <class T>
     using extra = std::tuple<Ptr<T*>>;
@@ -65,8 +65,6 @@ struct QrBase {
     using checks = typename then_fits<GeneralChecks<Array, L>>::type;
     template <class T, Layout L>
     static std::int32_t threshold(Form, bool) { return L == Layout::Std ? 2801 : 1801; }
-    template <class J>
-    static bool serial_only(const J&) { return false; }
     static constexpr bool scratch = true;
     template <class T>
     static std::size_t scratch_bytes(std::int32_t, std::int32_t h) { return std::size_t(h) * sizeof(T); }
@@ -93,13 +91,9 @@ struct QrDecomp : QrBase {
         const auto lanes = for_isa<T>(qr_lanes).decomp;
         return by_groups<T>(count, QrBase::lanes(w, h), [&](std::int32_t k, int m) {
             alignas(64) T a[kQrLaneRows * kQrLaneRows * kGroup<T>];
-            gather(job.a, k, m, h, w, a);
+            load_group(job.a, k, m, h, w, all_of(h * w), a);
             const int done = completed(lanes(a, w, h), m);
-            for (int l = 0; l < done; ++l) {
-                const auto d = job.d.view(k + l);
-                for (int i = 0; i < h; ++i)
-                    for (int j = 0; j < w; ++j) *d.at(i, j) = a[(i * w + j) * kGroup<T> + l];
-            }
+            store_group(job.d, k, done, h, w, all_of(h * w), a);
             return done;
         }, one);
     }
@@ -133,14 +127,14 @@ struct QrSubst : QrBase {
         return by_groups<T>(count, true, [&](std::int32_t k, int m) {
             alignas(64) T a[kQrLaneRows * kQrLaneRows * kGroup<T>];
             alignas(64) T x[kQrLaneRows * kGroup<T>];
-            gather(job.b, k, m, 1, h, x);
+            load_group(job.b, k, m, 1, h, all_of(h), x);
             if (job.arrA) {
-                gather(job.a, k, m, h, w, a);
+                load_group(job.a, k, m, h, w, all_of(h * w), a);
                 kernels.subst(a, x, w, h);
             } else {
                 kernels.subst_shared(shared, x, w, h);
             }
-            scatter_vectors(job.d, k, m, w, x);
+            store_group(job.d, k, m, 1, w, all_of(w), x);
             return m;
         }, one);
     }

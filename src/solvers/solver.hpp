@@ -10,9 +10,9 @@
 //   mv     one matrix, one vector        mva    one matrix, an array of vectors
 //   mava   an array of matrices, each with its own vector
 //
-// A family is a policy class (see lu.hpp) that names its extra pointer, its size items,
-// its checks, its work estimate and thresholds, and its serial kernel over a run of
-// objects. The serial kernel stops at the first object that fails (the status says why)
+// A family is a policy class (lu.hpp, inverse.hpp, cholesky.hpp, qr.hpp; Family below holds
+// the common defaults) that names its extra pointer, its size items, its checks, its work
+// estimate and thresholds, and its serial kernel over a run of objects. The serial kernel stops at the first object that fails (the status says why)
 // and leaves the objects after it untouched; the parallel driver gives every thread a run,
 // so each run stops at its own first failure.
 //
@@ -33,6 +33,7 @@
 #include "../frame/checks.hpp"
 #include "../frame/code.hpp"
 #include "../frame/driver.hpp"
+#include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
 
@@ -71,10 +72,19 @@ inline double magnitude(double x) { return std::fabs(x); }
 template <class T>
 inline constexpr int kMinGroup = kGroup<T> / 4;
 
+// Runs objects [k, n) one by one through one(k), which returns the object's status, until the
+// first failure.
+template <class One>
+rukStatus each(std::int32_t n, One&& one, std::int32_t k = 0) {
+    for (; k < n; ++k)
+        if (const rukStatus s = one(k)) return s;
+    return rukOk;
+}
+
 // Runs objects [0, n): in groups through group(k, m), which handles objects k .. k+m-1 and
 // returns how many leading ones it completed (m, or the lane of the first failure, whose
-// object it left untouched), and one by one through one(k), which returns the object's
-// status. The first failure ends the run.
+// object it left untouched), and the rest one by one through one(k). The first failure ends
+// the run.
 template <class T, class Group, class One>
 rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
     std::int32_t k = 0;
@@ -86,9 +96,7 @@ rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
             if (m < kGroup<T>) return rukOk;
         }
     }
-    for (; k < n; ++k)
-        if (const rukStatus s = one(k)) return s;
-    return rukOk;
+    return each(n, one, k);
 }
 
 
@@ -96,37 +104,78 @@ rukStatus by_groups(std::int32_t n, bool lanes, Group&& group, One&& one) {
 // a real matrix and none fails on its own account).
 inline std::int32_t lane_object(std::int32_t k, int m, int l) { return k + (l < m ? l : 0); }
 
-// Runs objects [0, n) one by one through one(k) until the first failure.
-template <class One>
-rukStatus each(std::int32_t n, One&& one) {
-    for (std::int32_t k = 0; k < n; ++k)
-        if (const rukStatus s = one(k)) return s;
-    return rukOk;
-}
-
 // The leading lanes of a group that completed: the lowest failing lane, or m.
 inline int completed(std::uint32_t failed, int m) {
     failed &= (m >= 32 ? ~0u : (1u << m) - 1u);
     return failed ? std::countr_zero(failed) : m;
 }
 
-// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
-// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]).
+// Moves between objects whose elements are contiguous and a group's block, per instruction
+// set (null where the instruction set has none): load reads the elements `which` selects
+// (bit e for element e of E) of the kGroup objects at obj[l]; store writes them to the first
+// `lanes` objects. Elements a mask leaves out are neither read nor written.
+template <class T>
+struct GroupMoves {
+    void (*load)(const T* const* obj, int E, std::uint64_t which, T* block);
+    void (*store)(T* const* obj, int lanes, int E, std::uint64_t which, const T* block);
+};
+extern const TypedTables<GroupMoves> group_moves;
+
+// Every element of an object of E elements; the lower triangle (diagonal included) of an
+// n x n matrix.
+constexpr std::uint64_t all_of(int E) { return E >= 64 ? ~0ull : (1ull << E) - 1; }
+constexpr std::uint64_t lower_of(int n) {
+    std::uint64_t m = 0;
+    for (int i = 0; i < n; ++i) m |= ((1ull << (i + 1)) - 1) << (i * n);
+    return m;
+}
+
+// The objects of a group whose rows (rows x cols elements) lie back to back, elements
+// contiguous: the block moves of the instruction set can take them.
 template <class T, class O>
-void gather(const O& o, std::int32_t k, int m, int rows, int cols, T* block) {
+bool contiguous_objects(const O& o, int rows, int cols) {
+    return o.cs == std::ptrdiff_t(sizeof(T)) && (rows == 1 || o.rs == cols * std::ptrdiff_t(sizeof(T)));
+}
+
+// Elements (i, j), i < rows, j < cols, of objects k .. k+m-1 of operand o into a group
+// (element i*cols + j of lane l at block[(i*cols + j) * kGroup + l]); `which` selects them.
+template <class T, class O>
+void load_group(const O& o, std::int32_t k, int m, int rows, int cols, std::uint64_t which, T* block) {
+    if constexpr (requires { o.list; }) {
+        const auto load = for_isa<T>(group_moves).load;
+        if (load && contiguous_objects<T>(o, rows, cols)) {
+            const T* obj[kGroup<T>];
+            for (int l = 0; l < kGroup<T>; ++l) obj[l] = o.object(lane_object(k, m, l));
+            load(obj, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < kGroup<T>; ++l) {
         const auto v = o.view(lane_object(k, m, l));
         for (int i = 0; i < rows; ++i)
-            for (int j = 0; j < cols; ++j) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) block[(i * cols + j) * kGroup<T> + l] = *v.at(i, j);
     }
 }
 
-// The first m lanes of a group of vectors of len elements into objects k .. k+m-1 of d.
+// The first m lanes of a group into objects k .. k+m-1 of d.
 template <class T, class O>
-void scatter_vectors(const O& d, std::int32_t k, int m, int len, const T* block) {
+void store_group(const O& d, std::int32_t k, int m, int rows, int cols, std::uint64_t which, const T* block) {
+    if (m <= 0) return;
+    if constexpr (requires { d.list; }) {
+        const auto store = for_isa<T>(group_moves).store;
+        if (store && contiguous_objects<T>(d, rows, cols)) {
+            T* obj[kGroup<T>];
+            for (int l = 0; l < m; ++l) obj[l] = d.object(k + l);
+            store(obj, m, rows * cols, which, block);
+            return;
+        }
+    }
     for (int l = 0; l < m; ++l) {
         const auto v = d.view(k + l);
-        for (int i = 0; i < len; ++i) *v.at(0, i) = block[i * kGroup<T> + l];
+        for (int i = 0; i < rows; ++i)
+            for (int j = 0; j < cols; ++j)
+                if (which >> (i * cols + j) & 1) *v.at(i, j) = block[(i * cols + j) * kGroup<T> + l];
     }
 }
 
@@ -155,6 +204,11 @@ struct Job {
     std::int32_t n, h;
     bool arrA;
 
+    // The work buffer of a parallel run: the run's slice of the runtime's block.
+    void use_scratch(void* mem) {
+        if constexpr (!std::is_same_v<X, std::nullptr_t>) x = static_cast<X>(mem);
+    }
+
     // The job whose object 0 is object `first` (pivot entries of matrix arrays move with it).
     Job advanced(std::int32_t first) const {
         Job j = *this;
@@ -166,6 +220,22 @@ struct Job {
         return j;
     }
 };
+
+// Runs an array call whose checks have passed: on the calling thread when `serial`, else
+// through the driver. objects(job, n) is the serial kernel over the first n objects of a
+// job; with scratch > 0 each thread of a team gets that many bytes of its own, which
+// job.use_scratch() puts in the place of the caller's work buffer.
+template <class J, class Objects>
+rukStatus dispatch(const J& job, std::int32_t count, bool serial, std::size_t scratch, Objects&& objects) {
+    if (serial) return objects(job, count);
+    if (scratch == 0)
+        return drive(count, [&](std::int32_t k0, std::int32_t c) { return objects(job.advanced(k0), c); });
+    return drive_scratch(count, scratch, [&](std::int32_t k0, std::int32_t c, void* mem) {
+        J run = job.advanced(k0);
+        if (mem) run.use_scratch(mem);
+        return objects(run, c);
+    });
+}
 
 namespace detail {
 template <class... Tuples>
@@ -227,42 +297,54 @@ struct Export {
         if constexpr (array) count = std::get<sizeof...(Items) - 1>(t).v;
         typename detail::extra_ptr<Extra>::type x = nullptr;
         if constexpr (kExtra == 1) x = std::get<1>(t).v;
-        B none;
-        if constexpr (!rhs) none.ptr = nullptr, none.elem_stride = none.obj = none.shift = 0;
-        const B& b = [&]() -> const B& {
-            if constexpr (rhs) return std::get<kB>(t);
-            else return none;
-        }();
+        using BV = decltype(std::declval<B>().view());
+        BV b{};  // no right-hand side: an empty view
+        if constexpr (rhs) b = std::get<kB>(t).view();
 
-        using J = Job<T, decltype(a.view(0)), decltype(b.view()), decltype(d.view(0)), decltype(x)>;
+        using J = Job<T, decltype(a.view(0)), BV, decltype(d.view(0)), decltype(x)>;
         // A is stored with n columns (the order, or the width); D has A's shape.
-        const J job{a.view(n), b.view(), d.view(n), x, n, h, arrA};
+        const J job{a.view(n), b, d.view(n), x, n, h, arrA};
         if constexpr (!array) {
             return F::template objects<T, L>(job, 1, true);
         } else {
             const bool contiguous = !gapped(std::tie(it...));
-            if (F::serial_only(job) ||
-                F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous))
-                return F::template objects<T, L>(job, count, contiguous);
-            if constexpr (F::scratch) {
-                // Each thread's work buffer comes from its slice of the runtime's block.
-                return drive_scratch(count, F::template scratch_bytes<T>(n, h),
-                                     [&](std::int32_t k0, std::int32_t c, void* mem) {
-                                         J run = job.advanced(k0);
-                                         if (mem) run.x = static_cast<decltype(x)>(mem);
-                                         return F::template objects<T, L>(run, c, contiguous);
-                                     });
-            } else {
-                return drive(count, [&](std::int32_t k0, std::int32_t c) {
-                    return F::template objects<T, L>(job.advanced(k0), c, contiguous);
-                });
-            }
+            const bool serial = F::serial_only(job) ||
+                                F::estimate(form, n, h, count) < F::template threshold<T, L>(form, contiguous);
+            std::size_t scratch = 0;
+            if constexpr (F::scratch) scratch = F::template scratch_bytes<T>(n, h);
+            return dispatch(job, count, serial, scratch, [&](const J& run, std::int32_t c) {
+                return F::template objects<T, L>(run, c, contiguous);
+            });
         }
     }
 };
 
-// The general check order, for families that keep it.
-template <bool Array, Layout L, Form>
-using general_checks = GeneralChecks<Array, L>;
+// What most families share: one size (the order), no extra pointer, the general check order,
+// the driver from the threshold on, no scratch of their own.
+struct Family {
+    static constexpr bool rect = false;
+    template <class T>
+    using extra = std::tuple<>;
+    template <bool Array, Layout L, Form>
+    using checks = GeneralChecks<Array, L>;
+    template <class J>
+    static bool serial_only(const J&) {
+        return false;
+    }
+    static constexpr bool scratch = false;
+};
+
+// The work estimates of the decompositions (order^2 per matrix) and of the back
+// substitutions ((order + 2) order per matrix, or the factor once and 2 order per vector).
+struct Decomposition : Family {
+    static std::int64_t estimate(Form, std::int32_t n, std::int32_t, std::int32_t count) {
+        return std::int64_t(n) * n * count;
+    }
+};
+struct Substitution : Family {
+    static std::int64_t estimate(Form f, std::int32_t n, std::int32_t, std::int32_t count) {
+        return f.arrA ? (std::int64_t(n) + 2) * n * count : (n + 2 * std::int64_t(count)) * n;
+    }
+};
 
 }  // namespace rukm::solve
