@@ -9,24 +9,18 @@
 // fastest form of A * x (row-major beside it, for comparison).
 #include <Eigen/Core>
 
+#include "eigen_align.hpp"
 #include "peers.hpp"
 
 namespace rukbench::peers {
 namespace {
 
-template <class M>
-constexpr int alignment() {
-    return alignof(M) >= 64 ? Eigen::Aligned64 : alignof(M) >= 32 ? Eigen::Aligned32
-                                               : alignof(M) >= 16 ? Eigen::Aligned16
-                                                                  : Eigen::Unaligned;
-}
-
 template <class T, int N, int Order>
 void mul_mama(const T* a, const T* b, T* c, std::int64_t count) {
     using M = Eigen::Matrix<T, N, N, Order>;
     static_assert(sizeof(M) == N * N * sizeof(T), "packed objects map one to one");
-    using In = Eigen::Map<const M, alignment<M>()>;
-    using Out = Eigen::Map<M, alignment<M>()>;
+    using In = Eigen::Map<const M, map_alignment<M>()>;
+    using Out = Eigen::Map<M, map_alignment<M>()>;
     for (std::int64_t k = 0; k < count; ++k) {
         if constexpr (Order == Eigen::RowMajor) Out(c + N * N * k).noalias() = In(a + N * N * k) * In(b + N * N * k);
         else Out(c + N * N * k).noalias() = In(b + N * N * k) * In(a + N * N * k);
@@ -48,8 +42,8 @@ void mul_mva(const T* m, const T* x, T* y, std::int64_t count) {
     using M = Eigen::Matrix<T, 4, 4, Order>;
     using V = Eigen::Matrix<T, 4, 1>;
     const M a = Eigen::Map<const Eigen::Matrix<T, 4, 4, Eigen::RowMajor>>(m);
-    using In = Eigen::Map<const V, alignment<V>()>;
-    using Out = Eigen::Map<V, alignment<V>()>;
+    using In = Eigen::Map<const V, map_alignment<V>()>;
+    using Out = Eigen::Map<V, map_alignment<V>()>;
     for (std::int64_t k = 0; k < count; ++k) Out(y + 4 * k).noalias() = a * In(x + 4 * k);
 }
 

@@ -7,21 +7,14 @@
 #include <Eigen/Geometry>
 #include <Eigen/LU>
 
+#include "eigen_align.hpp"
 #include "peers.hpp"
 
 namespace rukbench::peers {
 namespace {
 
-template <class M>
-constexpr int alignment() {
-    return sizeof(M) % 16 != 0 ? Eigen::Unaligned : alignof(M) >= 64 ? Eigen::Aligned64
-                                                : alignof(M) >= 32   ? Eigen::Aligned32
-                                                : alignof(M) >= 16   ? Eigen::Aligned16
-                                                                     : Eigen::Unaligned;
-}
-
 template <class T, int N>
-using VecIn = Eigen::Map<const Eigen::Matrix<T, N, 1>, alignment<Eigen::Matrix<T, N, 1>>()>;
+using VecIn = Eigen::Map<const Eigen::Matrix<T, N, 1>, map_alignment<Eigen::Matrix<T, N, 1>>()>;
 
 template <class T, int N>
 void dot(const T* a, const T* b, T* d, std::int64_t count) {
@@ -32,7 +25,7 @@ template <class T, int N>
 void det(const T* a, T* d, std::int64_t count) {
     // The determinant of the transpose is the same number: Eigen's default column-major maps.
     using M = Eigen::Matrix<T, N, N>;
-    using In = Eigen::Map<const M, alignment<M>()>;
+    using In = Eigen::Map<const M, map_alignment<M>()>;
     for (std::int64_t k = 0; k < count; ++k) d[k] = In(a + N * N * k).determinant();
 }
 

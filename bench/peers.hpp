@@ -1,5 +1,5 @@
 // The peers of the library in the benchmarks, each in a translation unit of its own with the
-// flags it is measured with. Eigen, glm and LIBXSMM are built the way a user who wants speed
+// flags it is measured with. Eigen, glm, LIBXSMM and LAPACKE are built the way a user who wants speed
 // builds them: -O3 -march=native with the compiler's default floating-point contraction (so
 // they fuse multiply-add where the processor has it), Eigen in its fastest storage order for
 // the case, glm both in its default configuration (glm_default) and with its intrinsics
@@ -12,7 +12,11 @@
 // Functions templated on T exist for float and double.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <vector>
 
 namespace rukbench::peers {
 
@@ -92,5 +96,53 @@ namespace glm_simd {
 RUKBENCH_GLM_PEERS
 }
 #undef RUKBENCH_GLM_PEERS
+
+// The linear solvers over an array of `count` matrices of `rows` x `cols` (square but for QR,
+// which takes rows >= cols). An ArraySolver owns its copy of the sources, in the storage order
+// its implementation is fastest with, and keeps its factorizations (or inverses) between
+// calls, as a program that factors once and solves many times keeps them. Vectors are packed
+// arrays: right-hand sides of `rows` elements, solutions of `cols`.
+enum class Solver { LU, Inverse, Cholesky, QR };
+
+// Arrays of the solvers' own copies, aligned to a cache line like the benchmarks' arrays.
+template <class T>
+struct LineAligned {
+    using value_type = T;
+    LineAligned() = default;
+    template <class U>
+    LineAligned(const LineAligned<U>&) {}
+    T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t{64})); }
+    void deallocate(T* p, std::size_t) { ::operator delete(p, std::align_val_t{64}); }
+    friend bool operator==(const LineAligned&, const LineAligned&) { return true; }
+};
+template <class T>
+using Storage = std::vector<T, LineAligned<T>>;
+
+template <class T>
+class ArraySolver {
+public:
+    virtual ~ArraySolver() = default;
+    // Factors (or inverts) every source; false when the implementation reports a failure.
+    virtual bool factor() = 0;
+    // x[k] = the solution with factorization k of right-hand side b[k], for every k.
+    virtual bool solve(const T* b, T* x) = 0;
+    // x[k] = the solution with factorization 0 of b[k], for k < `vectors` (LU only).
+    virtual bool solve_many(const T* b, T* x, std::int64_t vectors) = 0;
+    // x = the solution with factorization k of b, for checks outside the timed loops.
+    virtual void solve_one(std::int64_t k, const T* b, T* x) = 0;
+    // The inverse of matrix k, packed row-major (Inverse only).
+    virtual void inverse(std::int64_t k, T* out) const = 0;
+};
+
+// The Eigen and LAPACKE solvers of `count` packed row-major sources `a`, copied into the
+// peer's storage order before any timing: for Eigen row-major or column-major as asked, for
+// LAPACKE column-major. Null for a shape the peer has no case for. The LAPACKE peer is built
+// only where LAPACKE and OpenBLAS are found (RUKM_BENCH_LAPACK).
+std::unique_ptr<ArraySolver<float>> eigen_solver(Solver s, int rows, int cols, const float* a, std::int64_t count,
+                                                 bool row_major);
+std::unique_ptr<ArraySolver<double>> eigen_solver(Solver s, int rows, int cols, const double* a, std::int64_t count,
+                                                  bool row_major);
+std::unique_ptr<ArraySolver<float>> lapack_solver(Solver s, int rows, int cols, const float* a, std::int64_t count);
+std::unique_ptr<ArraySolver<double>> lapack_solver(Solver s, int rows, int cols, const double* a, std::int64_t count);
 
 }  // namespace rukbench::peers

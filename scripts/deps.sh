@@ -11,7 +11,7 @@ for what in "${@:-build}"; do
     build) ;;
     docs) pkgs="$pkgs doxygen" ;;
     test) pkgs="$pkgs doxygen libgtest-dev liblapacke-dev libopenblas-dev dpkg-dev" ;;
-    bench) pkgs="$pkgs libbenchmark-dev libeigen3-dev libglm-dev libxsmm-dev gnuplot-nox" ;;
+    bench) pkgs="$pkgs libbenchmark-dev libeigen3-dev libglm-dev libxsmm-dev liblapacke-dev libopenblas-dev gnuplot-nox" ;;
     *) echo "deps.sh: unknown group '$what' (build, docs, test, bench)" >&2; exit 2 ;;
   esac
 done
