@@ -471,7 +471,7 @@ def set_num_threads(n):
 @_contextlib.contextmanager
 def threads(n):
     """``with rukm.threads(n):`` runs the block's array calls on up to n threads, then
-    restores the previous count."""
+    restores the previous count. The count belongs to the process, not to the thread."""
     before = get_num_threads()
     set_num_threads(n)
     try:

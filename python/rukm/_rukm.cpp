@@ -406,9 +406,12 @@ Result eigh(const py::array& pa, const py::array& pvals, const py::array& pv) {
                                                      vals + k * n, n, cnt)
                        : L::EigenValuesSym_ma(src, so, sr, se, buf.data(), vals + k * n, n, cnt);
     };
-    // Descending values (and their columns) to ascending.
+    // The library's order to ascending: orders 3 and up come sorted descending, order 2
+    // with the value of larger magnitude first. Columns move with their values.
     auto reverse = [&](i64 k) {
-        std::reverse(vals + k * n, vals + k * n + n);
+        T* w = vals + k * n;
+        if (n == 2 && !(w[0] > w[1])) return;
+        std::reverse(w, w + n);
         if (vectors)
             for (i32 j = 0; j < n / 2; ++j)
                 for (i32 i = 0; i < n; ++i) std::swap(*v.at(k, i, j), *v.at(k, i, n - 1 - j));
