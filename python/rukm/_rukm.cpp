@@ -299,9 +299,15 @@ Result cholesky(const py::array& pa, const py::array& pd) {
         if (st != rukOk) return st;
         for (i64 k = s; k < s + cnt; ++k)
             for (i32 i = 0; i < n; ++i) {
-                T* diag = d.at(k, i, i);
-                *diag = T(1) / *diag;
-                for (i32 j = i + 1; j < n; ++j) *d.at(k, i, j) = T(0);
+                T* row = d.at(k, i);
+                if (d.se == i32(sizeof(T))) {
+                    row[i] = T(1) / row[i];
+                    std::fill(row + i + 1, row + n, T(0));
+                } else {
+                    T* diag = d.at(k, i, i);
+                    *diag = T(1) / *diag;
+                    for (i32 j = i + 1; j < n; ++j) *d.at(k, i, j) = T(0);
+                }
             }
         return st;
     });
