@@ -363,10 +363,8 @@ def solve(a, b, out=None):
     shape = full + ((n,) if vector else (n, rhs))
     o = _Out(out, shape, (count, n) if vector else (count, n, rhs), dt, (sa, sb3))
     x3 = o.stack[:, :, None] if vector else o.stack
-    lu = _np.empty(sa.shape, dt)
-    piv = _np.empty(sa.shape[:2], _np.int32)
     if count:
-        _raise(*_rukm.solve(sa, sb3, x3, lu, piv))
+        _raise(*_rukm.solve(sa, sb3, x3))
     return o.done()
 
 
@@ -381,12 +379,11 @@ def qr(a, mode="reduced"):
     count, m, n = s.shape
     if m < n:
         raise ValueError("qr: needs rows >= columns, got shape %s" % (a.shape,))
-    work = _np.empty(s.shape, a.dtype)
     qc = m if mode == "complete" else n
     rr = m if mode == "complete" else n
     q = _np.empty((count, m, qc) if mode != "r" else (0, 0, 0), a.dtype)
     r = _np.empty((count, rr, n), a.dtype)
-    _raise(*_rukm.qr(s, work, q, r))
+    _raise(*_rukm.qr(s, q, r))
     r = r.reshape(batch + (rr, n))
     if mode == "r":
         return r

@@ -30,6 +30,9 @@ namespace {
 
 // Objects per library call: keeps every work estimate of the library inside 32 bits.
 constexpr i64 kChunk = i64(1) << 20;
+// Objects per call where the binding passes over the results again or keeps them in a
+// temporary: few enough to stay in the caches, enough for the library's threads.
+constexpr i64 kCached = 4096;
 
 // Export table, one entry per family and form, for each element type.
 #define RUKM_TYPED(X)                                                                        \
@@ -104,9 +107,9 @@ py::tuple result(Result r) { return py::make_tuple(r.first, r.second); }
 // Runs call(first, count) over the stack in chunks. On a failed chunk the objects of the
 // chunk are run one by one from its start, so that the first failing object is known.
 template <class F>
-Result chunked(i64 n, F&& call) {
-    for (i64 s = 0; s < n; s += kChunk) {
-        const i32 c = i32(std::min(kChunk, n - s));
+Result chunked(i64 n, F&& call, i64 chunk = kChunk) {
+    for (i64 s = 0; s < n; s += chunk) {
+        const i32 c = i32(std::min(chunk, n - s));
         const rukStatus st = call(s, c);
         if (st == rukOk) continue;
         for (i64 k = s; k < s + c; ++k) {
@@ -310,45 +313,60 @@ Result cholesky(const py::array& pa, const py::array& pd) {
                 }
             }
         return st;
-    });
+    }, kCached);
 }
 
 // x = a^-1 b for a (Na, n, n) and right-hand sides b (N, n, m) (vectors: m = 1), through an
-// LU factorization of every matrix of a into lu (Na, n, n, packed) with pivots piv.
+// LU factorization of every matrix of a, kCached matrices at a time into a packed temporary.
 template <class T>
-Result solve(const py::array& pa, const py::array& pb, const py::array& px, const py::array& plu,
-             const py::array& ppiv) {
+Result solve(const py::array& pa, const py::array& pb, const py::array& px) {
     using L = Lib<T>;
-    const Op<T> a = operand<T>(pa), b = operand<T>(pb), x = operand<T>(px), lu = operand<T>(plu);
-    i32* piv = static_cast<i32*>(const_cast<void*>(ppiv.data()));
+    constexpr i32 z = sizeof(T);
+    const Op<T> a = operand<T>(pa), b = operand<T>(pb), x = operand<T>(px);
     const i32 n = a.rows, m = b.cols;
     const bool arr = a.n > 1;
+    const i64 cap = std::min(kCached, a.n);
+    std::vector<T> lu(size_t(cap) * n * n);
+    std::vector<i32> piv(size_t(cap) * n);
+    const Op<T> f{reinterpret_cast<char*>(lu.data()), cap, n, n, n * n * z, n * z, z};
     py::gil_scoped_release nogil;
-    const Result r = chunked(a.n, [&](i64 s, i32 cnt) {
-        return L::LUDecomp_ma(a.at(s), a.so, a.sr, a.se, piv + s * n, lu.at(s), lu.so, lu.sr, lu.se, n, cnt);
-    });
-    if (r.first != rukOk) return r;
+    auto factor = [&](i64 s, i32 cnt) {  // objects s .. s + cnt of a into f from its start
+        return L::LUDecomp_ma(a.at(s), a.so, a.sr, a.se, piv.data(), f.at(0), f.so, f.sr, f.se, n, cnt);
+    };
     // Each column of b is a stack of vectors: element step sr, object step so.
-    return chunked(x.n, [&](i64 s, i32 cnt) {
+    auto substitute = [&](i64 s, i32 cnt) {
         for (i32 j = 0; j < m; ++j) {
             const rukStatus st =
-                arr ? L::LUBackSubst_mava(lu.at(s), lu.so, lu.sr, lu.se, piv + s * n, b.at(s, 0, j), b.so, b.sr,
+                arr ? L::LUBackSubst_mava(f.at(0), f.so, f.sr, f.se, piv.data(), b.at(s, 0, j), b.so, b.sr,
                                           x.at(s, 0, j), x.so, x.sr, n, cnt)
-                    : L::LUBackSubst_mva(lu.at(0), lu.sr, lu.se, piv, b.at(s, 0, j), b.so, b.sr, x.at(s, 0, j), x.so,
-                                         x.sr, n, cnt);
+                    : L::LUBackSubst_mva(f.at(0), f.sr, f.se, piv.data(), b.at(s, 0, j), b.so, b.sr, x.at(s, 0, j),
+                                         x.so, x.sr, n, cnt);
             if (st != rukOk) return st;
         }
         return rukStatus(rukOk);
-    });
+    };
+    if (!arr) {
+        const rukStatus st = factor(0, 1);
+        if (st != rukOk) return {st, 0};
+        return chunked(x.n, substitute);
+    }
+    return chunked(a.n, [&](i64 s, i32 cnt) {
+        const rukStatus st = factor(s, cnt);
+        return st != rukOk ? st : substitute(s, cnt);
+    }, kCached);
 }
 
-// Q and R of a (N, rows, cols), rows >= cols, from the library's packed Householder form in
-// work (N, rows, cols, packed). q is (N, rows, qc) with qc = cols or rows (complete), r is
+// Q and R of a (N, rows, cols), rows >= cols, from the library's packed Householder form,
+// made kCached matrices at a time in a temporary. q is (N, rows, qc) with qc = cols or rows (complete), r is
 // (N, rr, cols) with rr = cols or rows; both packed. q may be empty (mode "r").
 template <class T>
-Result qr(const py::array& pa, const py::array& pw, const py::array& pq, const py::array& pr) {
-    const Op<T> a = operand<T>(pa), w = operand<T>(pw);
+Result qr(const py::array& pa, const py::array& pq, const py::array& pr) {
+    constexpr i32 z = sizeof(T);
+    const Op<T> a = operand<T>(pa);
     const i32 rows = a.rows, cols = a.cols;
+    const i64 cap = std::min(kCached, a.n);
+    std::vector<T> packed(size_t(cap) * rows * cols);
+    const Op<T> w{reinterpret_cast<char*>(packed.data()), cap, rows, cols, rows * cols * z, cols * z, z};
     const bool want_q = pq.size() > 0;
     const i64 qc = want_q ? pq.shape(2) : 0, rr = pr.shape(1);
     T* q = static_cast<T*>(const_cast<void*>(pq.data()));
@@ -357,11 +375,11 @@ Result qr(const py::array& pa, const py::array& pw, const py::array& pq, const p
     const i32 refl = cols == rows ? cols - 1 : cols;
     py::gil_scoped_release nogil;
     return chunked(a.n, [&](i64 s, i32 cnt) {
-        const rukStatus st = Lib<T>::QRDecomp_ma(a.at(s), a.so, a.sr, a.se, buf.data(), w.at(s), w.so, w.sr, w.se,
+        const rukStatus st = Lib<T>::QRDecomp_ma(a.at(s), a.so, a.sr, a.se, buf.data(), w.at(0), w.so, w.sr, w.se,
                                                  cols, rows, cnt);
         if (st != rukOk) return st;
         for (i64 k = s; k < s + cnt; ++k) {
-            const T* f = w.at(k);  // packed rows x cols
+            const T* f = w.at(k - s);  // packed rows x cols
             T* rk = r + k * rr * cols;
             for (i64 i = 0; i < rr; ++i)
                 for (i32 j = 0; j < cols; ++j) rk[i * cols + j] = i <= j ? f[i * cols + j] : T(0);
@@ -384,7 +402,7 @@ Result qr(const py::array& pa, const py::array& pw, const py::array& pq, const p
             }
         }
         return st;
-    });
+    }, kCached);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -394,7 +412,7 @@ Result qr(const py::array& pa, const py::array& pw, const py::array& pq, const p
 // Objects per call of the symmetric solvers: a matrix reported singular (a negligible
 // eigenvalue product, which numpy does not treat as an error) sends its chunk through
 // the one-object path, so chunks stay short.
-constexpr i64 kSymChunk = 4096;
+constexpr i64 kSymChunk = kCached;
 
 // Symmetric eigenvalues in ascending order (vals (N, n), packed), with eigenvectors in the
 // columns of v when v is not empty.
@@ -567,8 +585,8 @@ PYBIND11_MODULE(_rukm, m) {
     m.def("det", [](A a, A d) { return typed<det_f>(a, d); });
     m.def("inv", [](A a, A d) { return typed<inv_f>(a, d); });
     m.def("cholesky", [](A a, A d) { return typed<cholesky_f>(a, d); });
-    m.def("solve", [](A a, A b, A x, A lu, A piv) { return typed<solve_f>(a, b, x, lu, piv); });
-    m.def("qr", [](A a, A w, A q, A r) { return typed<qr_f>(a, w, q, r); });
+    m.def("solve", [](A a, A b, A x) { return typed<solve_f>(a, b, x); });
+    m.def("qr", [](A a, A q, A r) { return typed<qr_f>(a, q, r); });
     m.def("eigh", [](A a, A w, A v) { return typed<eigh_f>(a, w, v); });
     m.def("eig", [](A a, A re, A im, A vr) { return typed<eig_f>(a, re, im, vr); });
     m.def("eig_complex", [](A re, A im, A vr, A w, A v) { return typed<eig_complex_f>(re, im, vr, w, v); });
