@@ -2,7 +2,7 @@
 librukcore.so copied beside it (found through $ORIGIN, so no library path is needed).
 
 RUKM_BUILD_DIR names the CMake build tree that holds the two libraries
-(default: ../build/release beside this folder)."""
+(default: ../build/python beside this folder, where scripts/python.sh builds them)."""
 import glob
 import os
 import shutil
@@ -12,7 +12,7 @@ from setuptools.command.build_ext import build_ext
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-BUILD = os.path.abspath(os.environ.get("RUKM_BUILD_DIR", os.path.join(ROOT, "build", "release")))
+BUILD = os.path.abspath(os.environ.get("RUKM_BUILD_DIR", os.path.join(ROOT, "build", "python")))
 
 
 def pybind11_include():

@@ -6,12 +6,13 @@
 #   ./scripts/python.sh --no-test  install only
 #
 # Afterwards `. out/venv/bin/activate` (or out/venv/bin/python) imports rukm from any folder.
-# RUKM_BUILD_DIR may name an existing CMake build tree with librukm.so (default
-# build/release, configured and built here when it lacks the libraries); RUKM_VENV
-# another place for the virtual environment.
+# RUKM_BUILD_DIR may name an existing CMake build tree, such as build/release of
+# scripts/test.sh, whose two libraries are then used (built there if out of date); by
+# default they are built in build/python, without the tests. RUKM_VENV names another
+# place for the virtual environment.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${RUKM_BUILD_DIR:-$root/build/release}
+build=${RUKM_BUILD_DIR:-$root/build/python}
 venv=${RUKM_VENV:-$root/out/venv}
 python=/usr/bin/python3   # Debian's interpreter, which sees Debian's numpy
 
