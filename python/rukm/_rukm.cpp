@@ -300,17 +300,20 @@ Result cholesky(const py::array& pa, const py::array& pd) {
         const rukStatus st =
             Lib<T>::CholeskyDecomp_ma(a.at(s), a.so, a.sr, a.se, d.at(s), d.so, d.sr, d.se, n, cnt);
         if (st != rukOk) return st;
+        if (d.se == i32(sizeof(T))) {  // packed rows: plain stores (no library call per row)
+            for (i64 k = s; k < s + cnt; ++k)
+                for (i32 i = 0; i < n; ++i) {
+                    T* row = d.at(k, i);
+                    row[i] = T(1) / row[i];
+                    for (i32 j = i + 1; j < n; ++j) row[j] = T(0);
+                }
+            return st;
+        }
         for (i64 k = s; k < s + cnt; ++k)
             for (i32 i = 0; i < n; ++i) {
-                T* row = d.at(k, i);
-                if (d.se == i32(sizeof(T))) {
-                    row[i] = T(1) / row[i];
-                    std::fill(row + i + 1, row + n, T(0));
-                } else {
-                    T* diag = d.at(k, i, i);
-                    *diag = T(1) / *diag;
-                    for (i32 j = i + 1; j < n; ++j) *d.at(k, i, j) = T(0);
-                }
+                T* diag = d.at(k, i, i);
+                *diag = T(1) / *diag;
+                for (i32 j = i + 1; j < n; ++j) *d.at(k, i, j) = T(0);
             }
         return st;
     }, kCached);
