@@ -374,7 +374,7 @@ Result qr(const py::array& pa, const py::array& pq, const py::array& pr) {
     const i64 qc = want_q ? pq.shape(2) : 0, rr = pr.shape(1);
     T* q = static_cast<T*>(const_cast<void*>(pq.data()));
     T* r = static_cast<T*>(const_cast<void*>(pr.data()));
-    std::vector<T> buf(rows);
+    std::vector<T> buf(rows), v(rows), t(want_q ? qc : 0);
     const i32 refl = cols == rows ? cols - 1 : cols;
     py::gil_scoped_release nogil;
     return chunked(a.n, [&](i64 s, i32 cnt) {
@@ -390,18 +390,26 @@ Result qr(const py::array& pa, const py::array& pq, const py::array& pr) {
             T* qk = q + k * rows * qc;
             for (i32 i = 0; i < rows; ++i)
                 for (i64 j = 0; j < qc; ++j) qk[i * qc + j] = T(i == j);
-            // Q = H(0) ... H(refl-1) applied to the identity, last reflector first.
+            // Q = H(0) ... H(refl-1) applied to the identity, last reflector first. H(c) acts
+            // on rows c and below, where the columns left of c are still zero: it changes
+            // columns c and right only. Row by row, so that the columns run packed.
             for (i32 c = refl - 1; c >= 0; --c) {
+                v[c] = 1;
                 T sq = 1;
-                for (i32 i = c + 1; i < rows; ++i) sq += f[i * cols + c] * f[i * cols + c];
-                const T beta = T(-2) / sq;
-                for (i64 j = 0; j < qc; ++j) {
-                    T t = qk[c * qc + j];
-                    for (i32 i = c + 1; i < rows; ++i) t += f[i * cols + c] * qk[i * qc + j];
-                    t *= beta;
-                    qk[c * qc + j] += t;
-                    for (i32 i = c + 1; i < rows; ++i) qk[i * qc + j] += f[i * cols + c] * t;
+                for (i32 i = c + 1; i < rows; ++i) {
+                    v[i] = f[i * cols + c];
+                    sq += v[i] * v[i];
                 }
+                const T beta = T(-2) / sq;
+                T* __restrict col = t.data();
+                const T* __restrict vi = v.data();
+                T* __restrict qq = qk;
+                for (i64 j = c; j < qc; ++j) col[j] = qq[c * qc + j];
+                for (i32 i = c + 1; i < rows; ++i)
+                    for (i64 j = c; j < qc; ++j) col[j] += vi[i] * qq[i * qc + j];
+                for (i64 j = c; j < qc; ++j) col[j] *= beta;
+                for (i32 i = c; i < rows; ++i)
+                    for (i64 j = c; j < qc; ++j) qq[i * qc + j] += vi[i] * col[j];
             }
         }
         return st;
