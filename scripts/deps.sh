@@ -3,6 +3,7 @@
 #   build  compiler, CMake, pkg-config (the default)
 #   docs   Doxygen, for the HTML reference
 #   test   the tests: Google Test, LAPACKE and OpenBLAS (references), dpkg-dev (the .deb)
+#   python the Python package: venv, numpy, pytest, pybind11, setuptools, Dask
 #   bench  the benchmarks: Google Benchmark, Eigen, glm, LIBXSMM, gnuplot (the chart)
 set -eu
 pkgs="build-essential cmake pkg-config"
@@ -11,8 +12,9 @@ for what in "${@:-build}"; do
     build) ;;
     docs) pkgs="$pkgs doxygen" ;;
     test) pkgs="$pkgs doxygen libgtest-dev liblapacke-dev libopenblas-dev dpkg-dev" ;;
+    python) pkgs="$pkgs python3-dev python3-venv python3-numpy python3-pytest pybind11-dev python3-setuptools python3-wheel python3-dask python3-distributed" ;;
     bench) pkgs="$pkgs libbenchmark-dev libeigen3-dev libglm-dev libxsmm-dev liblapacke-dev libopenblas-dev gnuplot-nox" ;;
-    *) echo "deps.sh: unknown group '$what' (build, docs, test, bench)" >&2; exit 2 ;;
+    *) echo "deps.sh: unknown group '$what' (build, docs, test, python, bench)" >&2; exit 2 ;;
   esac
 done
 missing=""

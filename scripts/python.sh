@@ -17,18 +17,7 @@ venv=${RUKM_VENV:-$root/out/venv}
 python=/usr/bin/python3   # Debian's interpreter, which sees Debian's numpy
 
 # 1. Debian packages, only those missing.
-pkgs="build-essential cmake python3-dev python3-venv python3-numpy python3-pytest pybind11-dev python3-setuptools python3-wheel python3-dask python3-distributed"
-missing=""
-for p in $pkgs; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  echo "installing:$missing"
-  if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q $missing
-fi
+"$root/scripts/deps.sh" build python
 
 # 2. The library: its two shared libraries, in the build tree (up to date if it is).
 jobs=$(nproc 2>/dev/null || echo 2)
