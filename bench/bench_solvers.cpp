@@ -220,7 +220,7 @@ constexpr Operation kOperations[] = {
     {"QRBackSubst_mava", Solver::QR, Stage::Solve},
 };
 
-struct Spec {
+struct Setup {
     Operation op;
     int rows, cols;
     std::int64_t count;  // vectors solved, and matrices but for SolveMany (one matrix)
@@ -334,11 +334,11 @@ using Make = std::function<std::vector<Variant<T>>(const T* a, std::int64_t matr
 
 // The timed work of a case.
 template <class T>
-bool run(peers::ArraySolver<T>& s, const Spec& spec, const T* b, T* x) {
-    switch (spec.op.stage) {
+bool run(peers::ArraySolver<T>& s, const Setup& setup, const T* b, T* x) {
+    switch (setup.op.stage) {
     case Stage::Factor: return s.factor();
     case Stage::Solve: return s.solve(b, x);
-    case Stage::SolveMany: return s.solve_many(b, x, spec.count);
+    case Stage::SolveMany: return s.solve_many(b, x, setup.count);
     }
     return false;
 }
@@ -354,10 +354,10 @@ double thread_seconds() {
 // implementation (at the first count run, 1,000 objects unless filtered out) and kept for
 // the other counts and layouts, whose work per object is the same.
 template <class T>
-std::size_t fastest(std::vector<Variant<T>>& v, const Spec& spec, const std::string& impl, const T* b, T* x) {
+std::size_t fastest(std::vector<Variant<T>>& v, const Setup& setup, const std::string& impl, const T* b, T* x) {
     static std::vector<std::pair<std::string, std::size_t>> chosen;
-    const std::string key = std::string(spec.op.name) + "/" + type_code<T>() + "/" + std::to_string(spec.rows) + "x" +
-                            std::to_string(spec.cols) + "/" + impl;
+    const std::string key = std::string(setup.op.name) + "/" + type_code<T>() + "/" + std::to_string(setup.rows) + "x" +
+                            std::to_string(setup.cols) + "/" + impl;
     for (const auto& [k, i] : chosen)
         if (k == key) return i;
     std::size_t best = 0;
@@ -366,7 +366,7 @@ std::size_t fastest(std::vector<Variant<T>>& v, const Spec& spec, const std::str
         double t = 0;
         for (int r = 0; r < 3; ++r) {
             const double start = thread_seconds();
-            run(*v[i].solver, spec, b, x);
+            run(*v[i].solver, setup, b, x);
             const double took = thread_seconds() - start;
             t = r == 0 ? took : std::min(t, took);
         }
@@ -389,17 +389,17 @@ struct Held {
 };
 
 template <class T>
-peers::ArraySolver<T>* held(const std::string& key, const std::string& impl, const Spec& spec, const T* a, const T* b,
+peers::ArraySolver<T>* held(const std::string& key, const std::string& impl, const Setup& setup, const T* a, const T* b,
                             T* x, const Make<T>& make, std::string& label) {
     static Held h;
     if (h.key != key) {
         h.solver.reset();
-        std::vector<Variant<T>> v = make(a, spec.matrices());
+        std::vector<Variant<T>> v = make(a, setup.matrices());
         std::erase_if(v, [&](const Variant<T>& c) {
-            return !c.solver || (spec.op.stage != Stage::Factor && !c.solver->factor());
+            return !c.solver || (setup.op.stage != Stage::Factor && !c.solver->factor());
         });
         if (!v.empty()) {
-            Variant<T>& pick = v[fastest(v, spec, impl, b, x)];
+            Variant<T>& pick = v[fastest(v, setup, impl, b, x)];
             h.label = pick.label;
             h.solver = std::move(pick.solver);
         }
@@ -410,24 +410,24 @@ peers::ArraySolver<T>* held(const std::string& key, const std::string& impl, con
 }
 
 template <class T>
-Body solver_case(const Spec& spec, const std::string& group_name, const std::string& impl, const Make<T>& make) {
+Body solver_case(const Setup& setup, const std::string& group_name, const std::string& impl, const Make<T>& make) {
     return [=](benchmark::State& state) {
-        const int rows = spec.rows, cols = spec.cols;
+        const int rows = setup.rows, cols = setup.cols;
         const std::size_t size = static_cast<std::size_t>(rows) * cols;
-        const std::int64_t count = spec.count, matrices = spec.matrices();
-        const std::string data = std::string("solvers/") + type_code<T>() + "/" + std::to_string(static_cast<int>(spec.op.solver)) +
+        const std::int64_t count = setup.count, matrices = setup.matrices();
+        const std::string data = std::string("solvers/") + type_code<T>() + "/" + std::to_string(static_cast<int>(setup.op.solver)) +
                                  "/" + std::to_string(rows) + "x" + std::to_string(cols) + "/m" + std::to_string(matrices) +
                                  "/v" + std::to_string(count);
         const auto p = arrays<T>(data, {matrices * size, static_cast<std::size_t>(count * rows), static_cast<std::size_t>(count * cols)},
                                  [&](const std::vector<T*>& v) {
-                                     fill_matrices(spec.op.solver, rows, cols, matrices, v[0]);
+                                     fill_matrices(setup.op.solver, rows, cols, matrices, v[0]);
                                      for (std::int64_t i = 0; i < count * rows; ++i) v[1][i] = static_cast<T>(uniform(3, i));
                                  });
         const T* a = p[0];
         const T* b = p[1];
         T* x = p[2];
         std::string label;
-        peers::ArraySolver<T>* s = held<T>(group_name + "/" + impl, impl, spec, a, b, x, make, label);
+        peers::ArraySolver<T>* s = held<T>(group_name + "/" + impl, impl, setup, a, b, x, make, label);
         if (s == nullptr) {
             state.SkipWithError("no solver for this shape, or its factorization failed before the timing");
             return;
@@ -436,20 +436,20 @@ Body solver_case(const Spec& spec, const std::string& group_name, const std::str
         for_sampled(count, [&](std::int64_t k) { std::fill_n(x + k * cols, cols, std::numeric_limits<T>::quiet_NaN()); });
         bool ok = true;
         for (auto _ : state) {
-            ok = run(*s, spec, b, x) && ok;
+            ok = run(*s, setup, b, x) && ok;
             benchmark::ClobberMemory();
         }
         if (!ok) {
             state.SkipWithError("the implementation reported a failure");
             return;
         }
-        const Stage stage = spec.op.stage;
+        const Stage stage = setup.op.stage;
         std::vector<T> got(size);
         for_sampled(count, [&](std::int64_t k) {
             const T* ak = a + (stage == Stage::SolveMany ? 0 : k) * size;
             const T* bk = b + k * rows;
             if (stage != Stage::Factor) ok = ok && solution_ok(ak, rows, cols, bk, x + k * cols);
-            else if (spec.op.solver == Solver::Inverse) {
+            else if (setup.op.solver == Solver::Inverse) {
                 s->inverse(k, got.data());
                 ok = ok && inverse_ok(ak, rows, got.data());
             } else {
@@ -463,7 +463,7 @@ Body solver_case(const Spec& spec, const std::string& group_name, const std::str
 
 // Bytes read plus written by one call.
 template <class T>
-std::int64_t bytes(const Spec& s) {
+std::int64_t bytes(const Setup& s) {
     const std::int64_t e = sizeof(T), size = static_cast<std::int64_t>(s.rows) * s.cols;
     const std::int64_t pivots = s.op.solver == Solver::LU ? 4 * s.cols : 0;
     if (s.op.stage == Stage::Factor) return s.count * (2 * size * e + pivots);
@@ -471,7 +471,7 @@ std::int64_t bytes(const Spec& s) {
 }
 
 // The targets of the issue, for every group of an operation.
-void expect(Group& g, const Spec& s, bool wide) {
+void expect(Group& g, const Setup& s, bool wide) {
     if (s.op.stage != Stage::Factor) {
         g.expect("eigen", 2.0, "back substitutions: at least 2x Eigen");
     } else if (s.op.solver != Solver::Inverse) {
@@ -491,30 +491,30 @@ void expect(Group& g, const Spec& s, bool wide) {
 
 template <class T>
 void solver_group(const Operation& op, int rows, int cols, std::int64_t count, Layout layout) {
-    const Spec spec{op, rows, cols, count};
+    const Setup setup{op, rows, cols, count};
     const std::string name = std::string(op.name) + (layout == Layout::List ? "_L/" : "/") + type_code<T>() + "/" +
                              std::to_string(rows) + "x" + std::to_string(cols) + "/n" + std::to_string(count);
-    Group& g = group(name, {count, bytes<T>(spec), InCache});
+    Group& g = group(name, {count, bytes<T>(setup), InCache});
     auto one = [](std::unique_ptr<peers::ArraySolver<T>> s) {
         std::vector<Variant<T>> v;
         v.push_back({"", std::move(s)});
         return v;
     };
-    g.add("rukm", solver_case<T>(spec, name, "rukm", [=](const T* a, std::int64_t m) {
+    g.add("rukm", solver_case<T>(setup, name, "rukm", [=](const T* a, std::int64_t m) {
         return one(std::make_unique<RukmSolver<T>>(op.solver, rows, cols, a, m, layout));
     }));
-    g.add("eigen", solver_case<T>(spec, name, "eigen", [=](const T* a, std::int64_t m) {
+    g.add("eigen", solver_case<T>(setup, name, "eigen", [=](const T* a, std::int64_t m) {
         std::vector<Variant<T>> v;
         v.push_back({"column-major", peers::eigen_solver(op.solver, rows, cols, a, m, false)});
         v.push_back({"row-major", peers::eigen_solver(op.solver, rows, cols, a, m, true)});
         return v;
     }));
 #if RUKM_BENCH_LAPACK
-    g.add("lapack", solver_case<T>(spec, name, "lapack", [=](const T* a, std::int64_t m) {
+    g.add("lapack", solver_case<T>(setup, name, "lapack", [=](const T* a, std::int64_t m) {
         return one(peers::lapack_solver(op.solver, rows, cols, a, m));
     }));
 #endif
-    expect(g, spec, sizeof(T) == 8);
+    expect(g, setup, sizeof(T) == 8);
 }
 
 [[maybe_unused]] const bool registered = [] {
