@@ -1,30 +1,22 @@
 // Eigen peers of the product benchmarks: loops over fixed-size row-major matrices (and
-// vectors) mapped onto the benchmark's packed arrays. Objects whose size is a multiple of
-// 16 bytes are mapped with the alignment Eigen gives their type (the arrays are 4096-byte
-// aligned and packed, so every such object is aligned to its own size's power of two).
+// vectors) mapped onto the benchmark's packed arrays, aligned where Eigen's type is
+// (eigen_maps.hpp).
 // Eigen's vector code for the matrix products uses fused multiply-add where the processor
 // has it; its scalar code and its row-by-vector dot products do not.
 #include <Eigen/Core>
 
+#include "eigen_maps.hpp"
 #include "peers.hpp"
 
 namespace rukbench::peers {
 namespace {
 
-template <class M>
-constexpr int alignment() {
-    return alignof(M) >= 64 ? Eigen::Aligned64 : alignof(M) >= 32 ? Eigen::Aligned32
-                                               : alignof(M) >= 16 ? Eigen::Aligned16
-                                                                  : Eigen::Unaligned;
-}
-
 template <class T, int N>
 void mul_mama(const T* a, const T* b, T* c, std::int64_t count) {
     using M = Eigen::Matrix<T, N, N, Eigen::RowMajor>;
     static_assert(sizeof(M) == N * N * sizeof(T), "packed objects map one to one");
-    using In = Eigen::Map<const M, alignment<M>()>;
-    using Out = Eigen::Map<M, alignment<M>()>;
-    for (std::int64_t k = 0; k < count; ++k) Out(c + N * N * k).noalias() = In(a + N * N * k) * In(b + N * N * k);
+    for (std::int64_t k = 0; k < count; ++k)
+        Out<M>(c + N * N * k).noalias() = In<M>(a + N * N * k) * In<M>(b + N * N * k);
 }
 
 template <class T>
