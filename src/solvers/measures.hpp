@@ -24,6 +24,7 @@
 #include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
+#include "../frame/single.hpp"
 
 namespace rukm::measure {
 
@@ -36,6 +37,17 @@ struct LaneKernels {
     void (*det[4])(const float* src, float* dst, std::int64_t count);
 };
 extern const LaneKernels lane_kernels[kIsaCount];
+
+// The determinant of one matrix of a special order with contiguous elements (rows rs bytes
+// apart) into *dst, per instruction set and element type: the cofactor expansion in the set's
+// scalar instructions.
+template <class T>
+using SingleDet = rukStatus (*)(const T* src, std::ptrdiff_t rs, T* dst);
+template <class T>
+struct SingleTable {
+    ByOrder<SingleDet<T>> det;
+};
+extern const TypedTables<SingleTable> single_kernels;
 
 // Elimination with partial pivoting on the copy in buf (n*n elements, then n row indices).
 template <class T, class O>
@@ -159,9 +171,23 @@ struct Export {
                                               Signature<Src, Size, Size, Ptr<T*>>>>>;
     using checks = GeneralChecks<Array, L>;
 
+    // The single standard determinant of a special order with contiguous elements: the single
+    // kernels, before the checks (the condition implies them; the buffer must be set even
+    // though these orders do not use it).
+    static constexpr bool split = std::is_same_v<Op, Det> && !Array && L == Layout::Std;
+
+    template <class Otherwise, class... Items>
+    static rukStatus single(const Otherwise& otherwise, const Src& src, const Items&... rest) {
+        const auto t = std::tie(rest...);
+        const SingleDet<T> f = src.direct() && std::get<1>(t).v != nullptr && std::get<2>(t).v != nullptr
+                                   ? for_isa<T>(single_kernels).det.at(std::get<0>(t).v)
+                                   : nullptr;
+        if (!f) return otherwise();
+        return f(src.ptr, src.row, std::get<2>(t).v);
+    }
+
     template <class... Items>
-    static rukStatus run(const Src& src, const Items&... rest) {
-        if (const rukStatus st = checks::run(std::tie(src, rest...))) return st;
+    static rukStatus general(const Src& src, const Items&... rest) {
         const auto t = std::tie(rest...);
         const std::int32_t w = std::get<0>(t).v;
         std::int32_t count = 1;

@@ -1,4 +1,4 @@
-// The determinant lane kernels, compiled for each instruction set.
+// The determinant lane kernels and single-matrix kernels, compiled for each instruction set.
 #include <immintrin.h>
 
 #include "measures.hpp"
@@ -9,4 +9,5 @@
 
 namespace rukm::measure {
 const LaneKernels lane_kernels[kIsaCount] = {sse2::kernels, avx2::kernels, avx512::kernels};
+RUKM_TYPED_TABLES(SingleTable, single_kernels);
 }  // namespace rukm::measure
