@@ -1,6 +1,6 @@
 // Eigen peers of the single-object benchmarks: one object per call, each operation a function
 // the caller cannot inline, on fixed-size maps of one packed object (aligned where Eigen's type
-// is, eigen_maps.hpp). The matrix forms exist in both storage orders, so that the benchmark can
+// is, eigen_align.hpp). The matrix forms exist in both storage orders, so that the benchmark can
 // measure Eigen in the order it is fastest in. The column-major product exchanges its factors
 // and so keeps the row-major result: the bytes of a row-major matrix are its transpose in the
 // column-major order, and B^T A^T = (A B)^T stored column-major is A B stored row-major. The
@@ -11,11 +11,16 @@
 #include <Eigen/Geometry>
 #include <Eigen/LU>
 
-#include "eigen_maps.hpp"
+#include "eigen_align.hpp"
 #include "peers.hpp"
 
 namespace rukbench::peers {
 namespace {
+
+template <class M>
+using In = Eigen::Map<const M, map_alignment<M>()>;
+template <class M>
+using Out = Eigen::Map<M, map_alignment<M>()>;
 
 template <class T, int N, bool ColMajor>
 using Mat = Eigen::Matrix<T, N, N, ColMajor ? Eigen::ColMajor : Eigen::RowMajor>;

@@ -2883,6 +2883,745 @@ RUKM_API rukStatus rukmFrobNorm_ma_64f_L(const double* const* src, int32_t srcSh
 RUKM_API rukStatus rukmFrobNorm_ma_64f_P(const double* const* src, int32_t srcShift,
     int32_t srcObjStride, int32_t width, int32_t height, double* dst, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * LU decomposition with partial pivoting (P A = L U) and back substitution. Rows of dst
+ * never move: pivotIndex[i] (order int32 entries per matrix; arrays keep count*order
+ * entries, those of matrix k from k*order) is the dst row holding row i of the
+ * factorization, with L(i, j) in its columns j < i (unit diagonal implied) and U(i, j) in
+ * the others. src and dst may be the same matrix. A pivot is singular when its magnitude is
+ * at most epsilon (orders 1, 2 and 7 and above) or below twice the smallest normal number
+ * (orders 3 to 6): rukErrSingular, and arrays stop at the first singular matrix (a parallel
+ * run at its own first one). The back substitution tests nothing; dst must not overlap src2.
+ * ------------------------------------------------------------------------------------ */
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 32f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    int32_t* pivotIndex, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_m_32f_P(const float* const* src, int32_t srcShift,
+    int32_t* pivotIndex, float* const* dst, int32_t dstShift, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 64f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t* pivotIndex, double* dst, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order);
+/* LU factorization with partial pivoting: dst holds L (unit diagonal implied) and U, rows stay in place and pivotIndex records them; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_m_64f_P(const double* const* src, int32_t srcShift,
+    int32_t* pivotIndex, double* const* dst, int32_t dstShift, int32_t order);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, int32_t* pivotIndex, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, float* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t* pivotIndex, float* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, standard layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, double* dst,
+    int32_t dstObjStride, int32_t dstRowStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, int32_t* pivotIndex, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* LU factorizations of src[k] into dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, int32_t* pivotIndex, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* src2, int32_t src2ElemStride,
+    float* dst, int32_t dstElemStride, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift, float* const* dst,
+    int32_t dstShift, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* src2, int32_t src2ElemStride,
+    double* dst, int32_t dstElemStride, int32_t order);
+/* solves A x = src2 for x = dst, given src and pivotIndex from LUDecomp; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t order);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves A x = src2[k] for dst[k], one factorization for every right-hand side; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex,
+    const float* const* src2, int32_t src2Shift, int32_t src2ElemStride, float* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const int32_t* pivotIndex, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, standard layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const int32_t* pivotIndex,
+    const double* const* src2, int32_t src2Shift, int32_t src2ElemStride, double* const* dst,
+    int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves A[k] x = src2[k] for dst[k], pivot entries of matrix k from pivotIndex[k*order]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmLUBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const int32_t* pivotIndex, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t order, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Cholesky decomposition A = L L^T of symmetric positive-definite matrices and back
+ * substitution. Only the lower triangle of src is read. dst receives L below the diagonal
+ * and 1 / L(i, i) on it; its strict upper triangle is never written. src and dst may be
+ * the same matrix. A diagonal term d with 0 >= d gives rukErrNotPosDef (rows before it and
+ * the row's off-diagonal elements are written; arrays stop at that matrix, a parallel run
+ * at its own first one). 32f reciprocal square roots are the processor's approximation
+ * refined by one Newton step (about 22 correct bits). The back substitution reads the same
+ * packing and tests nothing. rukmCholeskyBackSubst_mva _L forms check pointers, strides,
+ * shifts, order, then count.
+ * ------------------------------------------------------------------------------------ */
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* Cholesky factor L of the symmetric positive-definite src (lower triangle read): dst holds L below the diagonal and 1/L(i,i) on it; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, int32_t order);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* Cholesky factors of src[k] into dst[k] (lower triangles; reciprocal diagonals); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order,
+    int32_t count);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstElemStride, int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstElemStride, int32_t order);
+/* solves L L^T x = src2 for x = dst, given the factor src from CholeskyDecomp; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    const double* const* src2, int32_t src2Shift, double* const* dst, int32_t dstShift,
+    int32_t order);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, const float* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    float* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    const float* const* src2, int32_t src2Shift, int32_t src2ObjStride, float* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* src2, int32_t src2ObjStride, int32_t src2ElemStride,
+    double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, const double* const* src2, int32_t src2Shift, int32_t src2ElemStride,
+    double* const* dst, int32_t dstShift, int32_t dstElemStride, int32_t order, int32_t count);
+/* solves L L^T x = src2[k] for dst[k], one factor for every right-hand side; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    const double* const* src2, int32_t src2Shift, int32_t src2ObjStride, double* const* dst,
+    int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 32f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, standard layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t order,
+    int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, pointer-list layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t order, int32_t count);
+/* solves L[k] L[k]^T x = src2[k] for dst[k]; 64f, element-pointer layout. */
+RUKM_API rukStatus rukmCholeskyBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t order, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Householder QR decomposition A = Q R of height x width matrices (width <= height, else
+ * rukErrSizeMismatch, checked after every other argument) and back substitution, which
+ * returns the width elements of x solving R x = (Q^T b) restricted to its first width rows:
+ * the exact solution for a square A, the least-squares one for a tall A. dst holds R on and
+ * above the diagonal and the Householder vectors' components below it (the leading 1 is
+ * implied; width - 1 reflections for a square matrix, width otherwise). buffer holds height
+ * elements (always non-null; parallel array calls use scratch of their own). A column whose
+ * squared norm from the diagonal down is below epsilon gives rukErrDivByZero (dst holds the
+ * first k reflections applied; arrays stop at that matrix, a parallel run at its own first
+ * one). src and dst of the decomposition may be the same matrix. The back substitution
+ * tests nothing: a zero on the diagonal of R gives infinities or NaNs.
+ * ------------------------------------------------------------------------------------ */
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t width,
+    int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_m_32f_P(const float* const* src, int32_t srcShift, float* buffer,
+    float* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    int32_t width, int32_t height);
+/* Householder QR of the height x width src (width <= height): R on and above the diagonal of dst, reflectors below it (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_m_64f_P(const double* const* src, int32_t srcShift, double* buffer,
+    double* const* dst, int32_t dstShift, int32_t width, int32_t height);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t width, int32_t height,
+    int32_t count);
+/* Householder QR factorizations of src[k] into dst[k] (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRDecomp_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* src2, int32_t src2ElemStride, float* dst,
+    int32_t dstElemStride, int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, const float* const* src2, int32_t src2Shift, float* const* dst, int32_t dstShift,
+    int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* src2, int32_t src2ElemStride, double* dst,
+    int32_t dstElemStride, int32_t width, int32_t height);
+/* least-squares solution dst of A x = src2, given src from QRDecomp (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mv_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, const double* const* src2, int32_t src2Shift, double* const* dst,
+    int32_t dstShift, int32_t width, int32_t height);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, float* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f_L(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, const float* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, float* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, const float* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* src2, int32_t src2ObjStride,
+    int32_t src2ElemStride, double* dst, int32_t dstObjStride, int32_t dstElemStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f_L(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, const double* const* src2, int32_t src2Shift,
+    int32_t src2ElemStride, double* const* dst, int32_t dstShift, int32_t dstElemStride,
+    int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A x = src2[k], one factorization for every right-hand side (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mva_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, const double* const* src2, int32_t src2Shift, int32_t src2ObjStride,
+    double* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width, int32_t height,
+    int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, const float* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, const float* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, const float* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride, int32_t width,
+    int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, standard layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, const double* src2,
+    int32_t src2ObjStride, int32_t src2ElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, const double* const* src2,
+    int32_t src2Shift, int32_t src2ElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstElemStride, int32_t width, int32_t height, int32_t count);
+/* least-squares solutions dst[k] of A[k] x = src2[k] (buffer: height elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmQRBackSubst_mava_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, const double* const* src2, int32_t src2Shift,
+    int32_t src2ObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t width, int32_t height, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Matrix inversion, as the adjugate divided by the determinant: closed cofactor forms for
+ * orders 3 to 6; for order 2 and orders 7 and above one pivoted elimination for the
+ * determinant and one per cofactor, on copies in buffer (order*order elements followed by
+ * order int32; always non-null; parallel array calls use scratch of their own), where a
+ * minor whose elimination meets a tiny pivot counts as tau (so the inverse of the identity
+ * has off-diagonal elements of magnitude tau there). tau = 2 * order^3 * the smallest normal
+ * number: a determinant (or, in the elimination, a pivot) below it gives rukErrSingular and
+ * nothing is written to that matrix; arrays stop at it (a parallel run at its own first
+ * one). Order 1: rukErrSingular unless |a| > tau, else dst = 1 / a. src and dst must not
+ * overlap.
+ * ------------------------------------------------------------------------------------ */
+/* dst = inverse of src (buffer: order*order elements then order int32); 32f, standard layout. */
+RUKM_API rukStatus rukmInvert_m_32f(const float* src, int32_t srcRowStride, int32_t srcElemStride,
+    float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_m_32f_P(const float* const* src, int32_t srcShift, float* buffer,
+    float* const* dst, int32_t dstShift, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 64f, standard layout. */
+RUKM_API rukStatus rukmInvert_m_64f(const double* src, int32_t srcRowStride, int32_t srcElemStride,
+    double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride, int32_t order);
+/* dst = inverse of src (buffer: order*order elements then order int32); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_m_64f_P(const double* const* src, int32_t srcShift, double* buffer,
+    double* const* dst, int32_t dstShift, int32_t order);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, standard layout. */
+RUKM_API rukStatus rukmInvert_ma_32f(const float* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmInvert_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, standard layout. */
+RUKM_API rukStatus rukmInvert_ma_64f(const double* src, int32_t srcObjStride, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride, int32_t dstRowStride,
+    int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmInvert_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, int32_t order, int32_t count);
+/* dst[k] = inverse of src[k] (buffer: order*order elements then order int32); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmInvert_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, int32_t order, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues and eigenvectors of real symmetric matrices (symmetry is not checked).
+ * Order 1: the element (vector 1). Order 2: closed form from src(0,0), src(0,1), src(1,1),
+ * values not sorted (the larger magnitude first); rukErrSingular when |det| <= epsilon,
+ * before any output. Order 3 and above: Householder reduction to tridiagonal form and the
+ * implicit-shift QL or QR iteration (at most 30 sweeps per eigenvalue, else
+ * rukErrNoConverge with partial outputs); the values are then sorted in descending order,
+ * the eigenvector columns of dst with them. A matrix whose eigenvalue product has magnitude
+ * at most epsilon gives rukErrSingular: the values family returns its values unsorted, the
+ * vectors family sorted with their vectors. dstValues is packed (matrix k from k*order) and
+ * is also the work vector of the reduction: it must not overlap buffer or dst. buffer holds
+ * order*order elements. Arrays stop at the first matrix that fails (a parallel run at its
+ * own first one). Checks: pointers, order, count, shifts, strides.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, into dstValues (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_m_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, into dstValues[k*order] (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesSym_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* buffer, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_32f_P(const float* const* src, int32_t srcShift,
+    float* buffer, float* const* dst, int32_t dstShift, float* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* buffer, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src, descending, and the unit eigenvectors as the columns of dst (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_m_64f_P(const double* const* src, int32_t srcShift,
+    double* buffer, double* const* dst, int32_t dstShift, double* dstValues, int32_t order);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* buffer, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* buffer, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValues, int32_t order, int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* buffer, double* const* dst,
+    int32_t dstShift, int32_t dstRowStride, int32_t dstElemStride, double* dstValues, int32_t order,
+    int32_t count);
+/* eigenvalues of the symmetric src[k], descending, and the unit eigenvectors as the columns of dst[k] (buffer: order*order elements); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
+    int32_t dstObjStride, double* dstValues, int32_t order, int32_t count);
+
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues of real general (non-symmetric) matrices: Householder reduction to upper
+ * Hessenberg form, then the double-shift QR iteration with one budget of 30*order sweeps for
+ * the whole matrix. A sub-diagonal element of magnitude at most epsilon splits the matrix
+ * (an absolute test: scale badly scaled matrices first). Products of elements are formed
+ * unscaled: keep the elements within about 1e-18 .. 1e18 in magnitude in 32f (1e-150 ..
+ * 1e150 in 64f), here and in the eigenvector exports. dstValuesRe[i] + i*dstValuesIm[i]
+ * is eigenvalue i, in the order of the diagonal of the final quasi-triangular form (not
+ * sorted); a complex conjugate pair takes two consecutive indices, the positive imaginary
+ * part first; a real value has imaginary part 0. Both arrays are packed (matrix k from
+ * k*order). buffer: rukmEigenValuesGetBufSize bytes, any alignment; its contents afterwards
+ * are of no use. Checks: pointers, order, count, shifts, strides (rukErrNullPtr, rukErrSize,
+ * rukErrCount, rukErrShift, rukErrStride); nothing is read or written before they pass.
+ * rukErrNoConverge when the budget runs out while a block larger than 2 x 2 is active: the
+ * values of the blocks split off before (the higher indices) are written, the others are
+ * not. A singular matrix is not an error. Arrays stop at the first matrix that fails (a
+ * parallel run at its own first one); parallel array calls use scratch of their own (of the
+ * eigenvector buffer size) instead of buffer.
+ *
+ * The size queries write the buffer size in bytes for an order: (order + 5) * order elements
+ * for rukmEigenValues, (3 * order + 5) * order for the eigenvector exports. Checks: bufSize
+ * non-null (rukErrNullPtr), then order >= 1 (rukErrSize; also for an order whose size does
+ * not fit in 32 bits); *bufSize is written only on rukOk.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_m_32f_P(const float* const* src, int32_t srcShift,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_m_64f_P(const double* const* src, int32_t srcShift,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count,
+    uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count,
+    uint8_t* buffer);
+/* *bufSize = bytes of the buffer of rukmEigenValues_* of this order: (order + 5) * order elements; 32f. */
+RUKM_API rukStatus rukmEigenValuesGetBufSize_32f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of rukmEigenValues_* of this order: (order + 5) * order elements; 64f. */
+RUKM_API rukStatus rukmEigenValuesGetBufSize_64f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of the eigenvector exports of this order: (3 * order + 5) * order elements; 32f. */
+RUKM_API rukStatus rukmEigenValuesVectorsGetBufSize_32f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of the eigenvector exports of this order: (3 * order + 5) * order elements; 64f. */
+RUKM_API rukStatus rukmEigenValuesVectorsGetBufSize_64f(int32_t order, int32_t* bufSize);
+
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues and right (A v = lambda v), left (u^H A = lambda u^H) or both sets of
+ * eigenvectors of real general matrices. The reduction to Hessenberg form also forms Q; the
+ * double-shift QR iteration (relative deflation test, 30*order sweeps in all) leaves the real
+ * Schur form T = Q^T A Q; the eigenvectors of T come from substitution in the quasi-triangular
+ * system (a pivot below epsilon * |lambda| is replaced by that bound, and the solution is scaled
+ * down where it would overflow) and are multiplied by Q. Values as for rukmEigenValues
+ * (computed with a deflation test relative to the neighbouring diagonal elements, so they may
+ * differ from rukmEigenValues in the last bits or in order): diagonal order of T, pairs with the
+ * positive imaginary part first, packed). Column j of dst (dstRight, dstLeft) belongs to
+ * eigenvalue j: a real unit vector for a real value; for a pair j, j+1 column j holds the real
+ * part and column j+1 the imaginary part of the vector of eigenvalue j (that of j+1 is its
+ * conjugate). Every vector has unit Euclidean norm and its component of largest modulus is
+ * real. A defective or singular matrix still gives rukOk (vectors of a repeated eigenvalue may
+ * be nearly parallel). buffer: rukmEigenValuesVectorsGetBufSize bytes, any alignment.
+ * Checks: pointers (rukErrNullPtr), order (rukErrSize), count (rukErrCount); single matrices
+ * then all strides (rukErrStride) or, _P, all shifts (rukErrShift); standard arrays all
+ * strides; _L and _P arrays operand by operand: the source's shift, the source's strides, the
+ * destinations' shifts, the destinations' strides. rukErrNoConverge: the values of the blocks
+ * split off before are written, no destination matrix is. The destination matrices are
+ * written only when the matrix succeeds. Arrays stop at the first matrix that fails (a
+ * parallel run at its own first one); parallel array calls use scratch of their own.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, float* dstValuesRe, float* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, float* dstValuesRe, float* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dstRight, int32_t dstRightRowStride, int32_t dstRightElemStride,
+    float* dstLeft, int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dstRight, int32_t dstRightShift, float* const* dstLeft, int32_t dstLeftShift,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dstRight, int32_t dstRightRowStride, int32_t dstRightElemStride,
+    double* dstLeft, int32_t dstLeftRowStride, int32_t dstLeftElemStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dstRight, int32_t dstRightShift, double* const* dstLeft, int32_t dstLeftShift,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstRight, int32_t dstRightObjStride,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, float* dstLeft, int32_t dstLeftObjStride,
+    int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dstRight, int32_t dstRightShift,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, float* const* dstLeft,
+    int32_t dstLeftShift, int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dstRight, int32_t dstRightShift, int32_t dstRightObjStride,
+    float* const* dstLeft, int32_t dstLeftShift, int32_t dstLeftObjStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstRight, int32_t dstRightObjStride,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, double* dstLeft,
+    int32_t dstLeftObjStride, int32_t dstLeftRowStride, int32_t dstLeftElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dstRight, int32_t dstRightShift,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, double* const* dstLeft,
+    int32_t dstLeftShift, int32_t dstLeftRowStride, int32_t dstLeftElemStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dstRight, int32_t dstRightShift, int32_t dstRightObjStride,
+    double* const* dstLeft, int32_t dstLeftShift, int32_t dstLeftObjStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+
 #ifdef __cplusplus
 }
 #endif

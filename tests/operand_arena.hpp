@@ -56,6 +56,8 @@ struct Operand {
     int step = 1;
     int align = -1;           // byte offset from a 64-byte boundary (-1: wherever it falls)
     std::size_t packed = 0;   // > 0: a plain array of that many elements (results, work buffer)
+    int unit = 0;             // bytes per element of a packed array (0: the element type's)
+    int alias = -1;           // >= 0: the same memory, layout and strides as that operand (in place)
     char* ptr = nullptr;
     std::int32_t obj = 0, row = 0, elem = 0, shift = 0;
     std::vector<std::size_t> at;  // object (list) or element (element pointers) offsets
@@ -88,9 +90,15 @@ public:
         o.name = nm, o.mat = mat, o.rows = rows, o.cols = cols, o.arr = arr, o.lay = lay, o.step = step, o.align = align;
         return push(std::move(o));
     }
-    int packed(const std::string& nm, std::size_t n) {
+    int packed(const std::string& nm, std::size_t n, int unit = 0) {
         Operand o;
-        o.name = nm, o.packed = n;
+        o.name = nm, o.packed = n, o.unit = unit;
+        return push(std::move(o));
+    }
+    // An operand that lies exactly where operand `of` lies (a destination in place).
+    int alias(const std::string& nm, int of) {
+        Operand o = opd[of];
+        o.name = nm, o.alias = of;
         return push(std::move(o));
     }
     void value(const std::string& nm, double v) { items.push_back({-1, {nm, RValue}, {.d = v}}); }
@@ -99,12 +107,17 @@ public:
     // Lays the operands out and forms the argument list.
     void build() {
         std::size_t top = 64, salt = 0;
-        for (Operand& o : opd) plan(o, top, salt);
+        for (Operand& o : opd)
+            if (o.alias < 0) plan(o, top, salt);
         mem.assign(top + 128, 0xA5);
         char* base = reinterpret_cast<char*>(mem.data());
         base += (64 - reinterpret_cast<std::uintptr_t>(base) % 64) % 64;
         for (Operand& o : opd) {
-            if (o.lay == Std) o.ptr = base + o.at[0];
+            if (o.alias >= 0) {
+                const std::string nm = o.name;
+                const int of = o.alias;
+                o = opd[of], o.name = nm, o.alias = of;
+            } else if (o.lay == Std) o.ptr = base + o.at[0];
             else {
                 for (std::size_t n = 0; n < o.at.size(); ++n)
                     reinterpret_cast<char**>(base + o.table)[n] = base + o.at[n] - o.shift;
@@ -137,7 +150,7 @@ public:
     // Element (i, j) of object k (packed arrays: element j).
     char* addr(int o, std::ptrdiff_t k, std::ptrdiff_t i, std::ptrdiff_t j) const {
         const Operand& g = opd[o];
-        if (g.packed) return g.ptr + j * esz;
+        if (g.packed) return g.ptr + j * bytes(g);
         if (!g.arr) k = 0;
         auto entry = [&](std::ptrdiff_t n) { return reinterpret_cast<char* const*>(g.ptr)[n]; };
         if (g.lay == Ptr) return entry(i * g.cols + j) + g.shift + k * g.obj;
@@ -162,6 +175,14 @@ public:
         dst.push_back(offset(addr(o, k, i, j)));
         std::memcpy(&want[dst.back()], &v, sizeof v);
     }
+    // Bytes per element of an operand.
+    int bytes(const Operand& o) const { return o.packed && o.unit ? o.unit : esz; }
+    // Bits a call must leave at element j of a packed array, not compared as the element type
+    // (pivot entries); checked with every byte outside the destinations.
+    template <class V>
+    void expect_bits(int o, std::ptrdiff_t j, V v) {
+        std::memcpy(&want[offset(addr(o, 0, 0, j))], &v, sizeof v);
+    }
     // Every element stride of the call is the element size.
     bool contiguous() const {
         for (const Operand& o : opd)
@@ -183,6 +204,11 @@ public:
         return s + buf;
     }
 
+    // Where the operation leaves an association open: destination element n (in the order of
+    // expect) must lie within loose[n].second of loose[n].first, or both be NaN (a negative
+    // bound, or no entry: exactly the expected bits). Every other byte is compared exactly.
+    std::vector<std::pair<long double, long double>> loose;
+
     // Calls the export and checks the status, every destination element and every other byte.
     testing::AssertionResult run(bool scratch_may_change = true) {
         if (sig != ex.sig) return testing::AssertionFailure() << ex.name << ": parameters " << ex.sig << ", expected " << sig;
@@ -194,7 +220,7 @@ public:
         if (s != status) return testing::AssertionFailure() << what() << ": status " << s << ", expected " << status;
         std::vector<unsigned char> expect = want;
         if (scratch >= 0 && scratch_may_change) {
-            const std::size_t b = offset(opd[scratch].ptr), e = b + opd[scratch].packed * esz;
+            const std::size_t b = offset(opd[scratch].ptr), e = b + opd[scratch].packed * bytes(opd[scratch]);
             std::copy(mem.begin() + b, mem.begin() + e, expect.begin() + b);
         }
         return th::typed(esz, [&](auto z) -> testing::AssertionResult {
@@ -203,15 +229,21 @@ public:
                 T a, b;
                 std::memcpy(&a, &mem[dst[n]], sizeof a);
                 std::memcpy(&b, &expect[dst[n]], sizeof b);
-                if (std::isnan(a) && std::isnan(b)) std::memcpy(&expect[dst[n]], &a, sizeof a);
+                if (n < loose.size() && loose[n].second >= 0) {
+                    const long double ref = loose[n].first, err = std::fabs((long double)a - ref);
+                    if (!(std::isnan(a) && std::isnan(ref)) && (long double)a != ref && !(err <= loose[n].second))
+                        return testing::AssertionFailure() << what() << ": result " << n << " = " << a << ", expected "
+                                                           << double(loose[n].first) << " within " << double(loose[n].second);
+                    std::memcpy(&expect[dst[n]], &a, sizeof a);
+                } else if (std::isnan(a) && std::isnan(b)) std::memcpy(&expect[dst[n]], &a, sizeof a);
                 else if (std::memcmp(&a, &b, sizeof a) != 0)
                     return testing::AssertionFailure() << what() << ": result " << n << " = " << std::hexfloat << a
                                                        << ", expected " << b;
             }
             const auto m = std::mismatch(mem.begin(), mem.end(), expect.begin());
             if (m.first != mem.end())
-                return testing::AssertionFailure() << what() << ": byte " << (m.first - mem.begin())
-                                                   << " outside the destinations was written";
+                return testing::AssertionFailure() << what() << ": byte " << (m.first - mem.begin()) << " ("
+                                                   << owner(m.first - mem.begin()) << ") was written against expectation";
             return testing::AssertionSuccess();
         });
     }
@@ -223,6 +255,23 @@ private:
         Arg a;
     };
     std::vector<Item> items;
+
+    // The operand whose data or pointer table holds byte `at`, for messages.
+    std::string owner(std::size_t at) const {
+        for (const Operand& o : opd) {
+            if (o.alias >= 0) continue;
+            const std::size_t n = o.packed ? o.packed : std::size_t(o.rows) * o.cols;
+            if (o.lay != Std && at >= offset(o.ptr) && at < offset(o.ptr) + 8 * (o.lay == List ? (o.arr ? count : 1) : n))
+                return o.name + "'s pointers";
+            for (std::size_t e = 0; e < n; ++e)
+                for (int k = 0; k < (o.arr ? count : 1); ++k) {
+                    const std::size_t b = offset(addr(int(&o - opd.data()), k, o.packed ? 0 : e / o.cols, o.packed ? e : e % o.cols));
+                    if (at >= b && at < b + bytes(o))
+                        return o.name + " object " + std::to_string(k) + " element " + std::to_string(e);
+                }
+        }
+        return "no operand";
+    }
 
     int push(Operand o) {
         opd.push_back(std::move(o));
@@ -249,7 +298,7 @@ private:
             return at;
         };
         if (o.packed) {
-            o.at = {take(o.packed * esz, esz, true)};
+            o.at = {take(o.packed * (o.unit ? o.unit : esz), esz, true)};
             return;
         }
         const int s = o.step, K = o.arr ? count : 1;

@@ -13,6 +13,7 @@
 //   RowElem     rowStride and elemStride only
 //   ObjIfMany   objStride only, and only when count > 1
 //   Agree<F>    a family's size agreement, F(items) true when the sizes agree
+//   On<G, I...> group G over the items at positions I only
 //
 // An export declares its order as Checks<...>; the general orders are below.
 #pragma once
@@ -88,6 +89,15 @@ struct Agree {
     static constexpr rukStatus status = rukErrSizeMismatch;
     template <class Tup>
     static bool ok(const Tup& t) { return Agreeing(t); }
+};
+
+// Group G over the items at positions I of the export only: exports that check their operands
+// one after the other (the shifts and strides of the source, then those of the destinations).
+template <class G, std::size_t... I>
+struct On {
+    static constexpr rukStatus status = G::status;
+    template <class Tup>
+    static bool ok(const Tup& t) { return G::ok(std::tie(std::get<I>(t)...)); }
 };
 
 template <class... Group>

@@ -31,23 +31,20 @@ namespace rukm::measure {
 // ---------------------------------------------------------------------------------------
 #include "det_formula.inc"
 
-// Determinants of packed 32f matrices (one per register lane where that pays), per
-// instruction set; entry n - 3 serves order n, null where the instruction set has none.
-struct LaneKernels {
-    void (*det[4])(const float* src, float* dst, std::int64_t count);
-};
-extern const LaneKernels lane_kernels[kIsaCount];
-
 // The determinant of one matrix of a special order with contiguous elements (rows rs bytes
-// apart) into *dst, per instruction set and element type: the cofactor expansion in the set's
-// scalar instructions.
+// apart) into *dst: the cofactor expansion in the instruction set's scalar instructions.
 template <class T>
 using SingleDet = rukStatus (*)(const T* src, std::ptrdiff_t rs, T* dst);
+
+// Determinant kernels per instruction set and element type: `det` of packed matrices (one per
+// register lane where that pays), entry n - 3 serving order n, null where the instruction set
+// has none; `single` of one matrix.
 template <class T>
-struct SingleTable {
-    ByOrder<SingleDet<T>> det;
+struct LaneKernels {
+    void (*det[4])(const T* src, T* dst, std::int64_t count);
+    ByOrder<SingleDet<T>> single;
 };
-extern const TypedTables<SingleTable> single_kernels;
+extern const TypedTables<LaneKernels> lane_kernels;
 
 // Elimination with partial pivoting on the copy in buf (n*n elements, then n row indices).
 template <class T, class O>
@@ -84,9 +81,10 @@ T eliminate_det(const O& src, int n, T* buf) {
 
 template <class T, class O>
 void det(const O& src, int n, T* buf, T* dst, std::int32_t count) {
-    if constexpr (sizeof(T) == 4 && std::is_same_v<O, Operand<const T>>) {
-        const auto lanes = n >= 3 && n <= 6 ? for_isa(lane_kernels).det[n - 3] : nullptr;
-        if (lanes && !src.list && src.cs == 4 && src.rs == 4 * n && (count == 1 || src.step == 4 * n * n)) {
+    if constexpr (std::is_same_v<O, Operand<const T>>) {
+        constexpr std::ptrdiff_t es = sizeof(T);
+        const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(lane_kernels).det[n - 3] : nullptr;
+        if (lanes && !src.list && src.cs == es && src.rs == es * n && (count == 1 || src.step == es * n * n)) {
             lanes(src.object(0), dst, count);
             return;
         }
@@ -180,7 +178,7 @@ struct Export {
     static rukStatus single(const Otherwise& otherwise, const Src& src, const Items&... rest) {
         const auto t = std::tie(rest...);
         const SingleDet<T> f = src.direct() && std::get<1>(t).v != nullptr && std::get<2>(t).v != nullptr
-                                   ? for_isa<T>(single_kernels).det.at(std::get<0>(t).v)
+                                   ? for_isa<T>(lane_kernels).single.at(std::get<0>(t).v)
                                    : nullptr;
         if (!f) return otherwise();
         return f(src.ptr, src.row, std::get<2>(t).v);
