@@ -14,7 +14,7 @@
 // A call this short costs mostly its entry: the argument checks, the choice of kernel and the
 // call into it. The targets let the library take twice the Eigen function's time, or 3 ns
 // more per call, whichever is more. Products and determinants run beside Eigen in both
-// storage orders ("eigen" row-major, "eigen_cm" column-major), with a target against each, so
+// storage orders ("eigen" row-major, "eigen-cm" column-major), with a target against each, so
 // that Eigen counts in the order it is fastest in.
 //
 // Elements are multiples of 1/1000 in [-2, 2]. librukm is checked bit for bit against
@@ -161,7 +161,7 @@ void declare(const std::string& name, std::int64_t bytes, Body rukm, const std::
     for (const Peer& p : peers)
         g.expect_near(p.impl, kRatio, kSlackNs,
                       "a single call within 2x, or 3 ns, of a non-inlined Eigen function" +
-                          std::string(p.impl == "eigen_cm" ? " in column-major order" : ""));
+                          std::string(p.impl == "eigen-cm" ? " in column-major order" : ""));
 }
 
 // A case of an Eigen function: two sources and a destination, or one source (array 0) and a
@@ -179,7 +179,7 @@ Body peer_case(const Arrays& arr, peers::Unary<T> f, Check check) {
 template <class T, class Of, class CheckOf>
 std::vector<Peer> both_orders(const Arrays& arr, Of of, CheckOf check_of) {
     return {{"eigen", peer_case<T>(arr, of(false), check_of(false))},
-            {"eigen_cm", peer_case<T>(arr, of(true), check_of(true))}};
+            {"eigen-cm", peer_case<T>(arr, of(true), check_of(true))}};
 }
 
 template <class T>
