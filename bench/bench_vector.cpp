@@ -36,6 +36,7 @@
 #include "api.hpp"
 #include "harness.hpp"
 #include "peers.hpp"
+#include "reference.hpp"
 #include "rukm.h"
 
 namespace {
@@ -246,27 +247,6 @@ void transform_group(std::int64_t count) {
 }
 
 // ---------------------------------------------------------------------------------------
-
-// The minor of rows 0 .. r-1 of the row-major order-n matrix a over the r columns `cols`,
-// expanded along its last row from its last column to its first, the column at position q
-// with the sign (-1)^(r-1+q); with `magnitude` every term is added with its absolute value
-// (the size of the terms the expansion cancels).
-template <class R, class T>
-R expansion(const T* a, int n, int r, const int* cols, bool magnitude) {
-    auto elem = [&](int i, int c) { return magnitude ? std::abs(R(a[i * n + c])) : R(a[i * n + c]); };
-    if (r == 1) return elem(0, cols[0]);
-    R s = 0;
-    for (int q = r - 1; q >= 0; --q) {
-        int sub[6], m = 0;
-        for (int c = 0; c < r; ++c)
-            if (c != q) sub[m++] = cols[c];
-        const R term = expansion<R>(a, n, r - 1, sub, magnitude) * elem(r - 1, cols[q]);
-        if (q == r - 1) s = term;
-        else if (magnitude || (r - 1 + q) % 2 == 0) s = s + term;
-        else s = s - term;
-    }
-    return s;
-}
 
 template <class T>
 void det_group(int order, std::int64_t count) {

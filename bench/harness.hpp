@@ -53,6 +53,9 @@ public:
     // Target: the median of peer `impl` is at least `min_ratio` times the library's. Every
     // group with peers also has the target "the fastest peer at least 1.0x".
     Group& expect(const std::string& impl, double min_ratio, const std::string& what);
+    // Target: as expect, or the library takes at most `slack_ns` more per object than the
+    // peer, whichever allows more (for calls so short that a fixed cost dominates).
+    Group& expect_near(const std::string& impl, double min_ratio, double slack_ns, const std::string& what);
     // Target: the library reaches at least `min_fraction` of the triad's bandwidth.
     Group& expect_triad(double min_fraction, const std::string& what);
 
@@ -64,6 +67,7 @@ public:
         std::string impl;  // "triad" for a bandwidth target
         double min;
         std::string what;
+        double slack_ns = 0;  // per object; 0: the ratio alone decides
     };
 
     std::string name;

@@ -145,4 +145,28 @@ std::unique_ptr<ArraySolver<double>> eigen_solver(Solver s, int rows, int cols, 
 std::unique_ptr<ArraySolver<float>> lapack_solver(Solver s, int rows, int cols, const float* a, std::int64_t count);
 std::unique_ptr<ArraySolver<double>> lapack_solver(Solver s, int rows, int cols, const double* a, std::int64_t count);
 
+// Single objects, one call per object: Eigen functions that the caller cannot inline, for
+// orders (lengths) 3 to 6, null for another order. The matrices are packed in the row-major
+// order, or read in the column-major one where colMajor says so (eigen_single.cpp).
+template <class T>
+using Binary = void (*)(const T* a, const T* b, T* d);
+template <class T>
+using Unary = void (*)(const T* a, T* d);
+template <class T>
+using Scaled = void (*)(const T* a, T s, T* d);
+template <class T>
+Binary<T> eigen_single_mul_mm(int order, bool colMajor);  // d = a * b (row-major result)
+template <class T>
+Binary<T> eigen_single_mul_mv(int order, bool colMajor);  // d = a * x (a as mapped)
+template <class T>
+Unary<T> eigen_single_det(int order, bool colMajor);      // *d = det(a)
+template <class T>
+Binary<T> eigen_single_add(int order);                    // d = a + b
+template <class T>
+Scaled<T> eigen_single_scale(int order);                  // d = a * s
+template <class T>
+Binary<T> eigen_single_dot(int len);                      // *d = a . b
+template <class T>
+Binary<T> eigen_single_cross();                           // d = a x b (3-vectors)
+
 }  // namespace rukbench::peers

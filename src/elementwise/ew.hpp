@@ -89,12 +89,17 @@ struct Args {
     }
 };
 
-// Contiguous kernels, one table per instruction set: [operation][access x][access y].
+// Contiguous kernels, one table per instruction set: [operation][access x][access y]; and for
+// single objects whose operands are each one packed line of n elements or a constant (its value
+// c, the pointer unused): [operation][x constant][y constant].
 template <class T>
 using ContigFn = void (*)(const Args<T>&);
 template <class T>
+using SingleFn = rukStatus (*)(const T* x, const T* y, T* d, std::ptrdiff_t n, T s1, T s2, T c);
+template <class T>
 struct ContigTable {
     ContigFn<T> fn[kOps][kAccess][kAccess];
+    SingleFn<T> single[kOps][2][2];
 };
 extern const TypedTables<ContigTable> contig;
 
@@ -112,6 +117,34 @@ void generic(const A& a) {
                 for (int j = 0; j < ww; ++j) *dob.at(i, j) = F::apply(*xo.at(i, j), *yo.at(i, j), s1, s2);
         }
     });
+}
+
+// The single kernel of a single standard-layout call whose every operand is one packed line
+// (a vector, or a matrix of w x h with rows of w elements back to back) or a constant, x and y
+// in the operation's order; or otherwise() when another kernel must run it. The condition
+// implies every check of the call.
+template <class Op, class T, class X, class Y, class D, class Otherwise>
+rukStatus single_line(const Otherwise& otherwise, const X& x, const Y& y, const D& d, std::int32_t w,
+                      std::int32_t h, T s1, T s2) {
+    static_assert(X::kind.shape != Shape::Trans && Y::kind.shape != Shape::Trans);
+    const std::int64_t line = std::int64_t(w) * static_cast<std::int64_t>(sizeof(T));
+    // (A row stride equal to the row's bytes is valid.)
+    auto packed = [&](const auto& o) {
+        using O = std::remove_cvref_t<decltype(o)>;
+        if constexpr (O::kind.by_value()) return true;
+        else if constexpr (O::kind.matrix()) return o.ptr && o.elem_stride == std::int32_t(sizeof(T)) && o.row == line;
+        else return o.ptr && o.elem_stride == std::int32_t(sizeof(T));
+    };
+    if (!(w >= 1 && h >= 1 && packed(x) && packed(y) && packed(d))) return otherwise();
+    constexpr bool cx = X::kind.by_value(), cy = Y::kind.by_value();
+    T c = T(0);
+    if constexpr (cx) c = x.value;
+    if constexpr (cy) c = y.value;
+    auto at = [](const auto& o) -> const T* {
+        if constexpr (std::remove_cvref_t<decltype(o)>::kind.by_value()) return nullptr;
+        else return o.ptr;
+    };
+    return for_isa<T>(contig).single[Op::id][cx][cy](at(x), at(y), d.ptr, std::ptrdiff_t(w) * h, s1, s2, c);
 }
 
 // Runs a call whose checks have passed: args holds the sources in the operation's order and
@@ -244,8 +277,18 @@ struct Export {
     static_assert(!array || row_index >= 0, "array form without a work estimate");
     static constexpr const ArrayRow& row = kArrayRows[array ? row_index : 0];
 
-    static rukStatus run(const P0& a, const P1& b, const PD& d, const auto&... sizes) {
-        if (const rukStatus s = checks::run(std::tie(a, b, d, sizes...))) return s;
+    // Single standard forms without a transposed operand: the single kernels, before the
+    // checks.
+    static constexpr bool split =
+        !array && L == Layout::Std && ops.shape[0] != Shape::Trans && ops.shape[1] != Shape::Trans;
+
+    template <class Otherwise>
+    static rukStatus single(const Otherwise& otherwise, const P0& a, const P1& b, const PD& d, const auto&... sizes) {
+        const std::int32_t sz[] = {sizes.v...};
+        return single_line<Op>(otherwise, source<0>(a, b), source<1>(a, b), d, sz[0], matrix ? sz[1] : 1, T(0), T(0));
+    }
+
+    static rukStatus general(const P0& a, const P1& b, const PD& d, const auto&... sizes) {
         const std::int32_t sz[] = {sizes.v...};
         const std::int32_t w = sz[0], h = matrix ? sz[1] : 1;
         const std::int32_t count = array ? sz[sizeof...(sizes) - 1] : 1;
@@ -260,13 +303,18 @@ struct Export {
     }
 
 private:
+    // The parameter group of source I of the operation (in code order).
+    template <int I>
+    static const auto& source(const P0& a, const P1& b) {
+        if constexpr ((I == 0) == (first == 0)) return a;
+        else return b;
+    }
+
     // Source I of the operation (in code order), from the parameter groups. The stored
     // width of a transposed operand is the height of the operand as used.
     template <int I>
     static auto operand(const P0& a, const P1& b, std::int32_t w, std::int32_t h) {
-        const std::int32_t storedWidth = ops.shape[I] == Shape::Trans ? h : w;
-        if constexpr ((I == 0) == (first == 0)) return a.view(storedWidth);
-        else return b.view(storedWidth);
+        return source<I>(a, b).view(ops.shape[I] == Shape::Trans ? h : w);
     }
 };
 

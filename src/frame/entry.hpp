@@ -11,6 +11,7 @@
 // table cannot drift apart.
 #pragma once
 
+#include <cassert>
 #include <tuple>
 #include <type_traits>
 
@@ -30,13 +31,52 @@ struct fn_traits<R(A...)> {
 template <auto& Fn, int I>
 using arg_t = typename fn_traits<std::remove_reference_t<decltype(Fn)>>::template arg<I>;
 
-// Calls Form::run with the arguments bound to Form's parameter items.
+// A form either runs a call whole, Form::run(items...), or leaves the checks to the entry and
+// says with `static constexpr bool split` whether it has single kernels (single.hpp). A form
+// that is not split runs Form::general(items...) once Form::checks pass. A split form first
+// runs Form::single(otherwise, items...): when the arguments are those of a single kernel it
+// returns that kernel's status, else otherwise(), which runs the checks and Form::general out
+// of line. The condition of a single kernel therefore implies every check (non-null pointers,
+// positive sizes that agree, valid strides): builds with assertions verify it on every call
+// a single kernel serves.
+template <class Form>
+concept Checked = requires { Form::split; };
+
+// The checks and the general part of a form, out of line: it takes the export's own
+// parameters, so the entry reaches it with a jump and keeps neither a stack frame nor a copy
+// of its arguments for it.
+template <class Form, class... A>
+[[gnu::noinline]] rukStatus enter_general(A... a) {
+    auto items = Form::signature::bind(a...);
+    if (const rukStatus s = Form::checks::run(items)) return s;
+    return std::apply([](auto&... it) { return Form::general(it...); }, items);
+}
+
+// Calls Form with the arguments bound to Form's parameter items; always inside the export's
+// own function.
 template <class Form, auto& Fn, class... A>
-inline rukStatus enter(A... a) {
+[[gnu::always_inline]] inline rukStatus enter(A... a) {
     static_assert(std::is_same_v<std::remove_reference_t<decltype(Fn)>, typename Form::signature::fn_type>,
                   "the header declares this export with other parameters than its table line");
     auto items = Form::signature::bind(a...);
-    return std::apply([](auto&... it) { return Form::run(it...); }, items);
+    if constexpr (Checked<Form>) {
+        if constexpr (Form::split) {
+            // Every way out is a jump: to the single kernel or to the checks and general part.
+            [[maybe_unused]] bool served = true;
+            auto otherwise = [&] {
+                served = false;
+                return enter_general<Form>(a...);
+            };
+            const rukStatus s = std::apply([&](auto&... it) { return Form::single(otherwise, it...); }, items);
+            assert(!served || Form::checks::run(items) == rukOk);
+            return s;
+        } else {
+            if (const rukStatus s = Form::checks::run(items)) return s;
+            return std::apply([](auto&... it) { return Form::general(it...); }, items);
+        }
+    } else {
+        return std::apply([](auto&... it) { return Form::run(it...); }, items);
+    }
 }
 
 }  // namespace rukm

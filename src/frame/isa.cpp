@@ -16,16 +16,12 @@ Isa detected_isa() {
     return isa;
 }
 
-namespace {
 // Chosen when the library is loaded.
-std::atomic<Isa> g_active{detected_isa()};
-}  // namespace
-
-Isa active_isa() { return g_active.load(std::memory_order_relaxed); }
+std::atomic<Isa> detail::g_active_isa{detected_isa()};
 
 void pin_isa(Isa isa) {
     if (static_cast<int>(isa) > static_cast<int>(detected_isa())) isa = detected_isa();
-    g_active.store(isa, std::memory_order_relaxed);
+    detail::g_active_isa.store(isa, std::memory_order_relaxed);
 }
 
 }  // namespace rukm

@@ -6,6 +6,8 @@
 // results.
 #pragma once
 
+#include <atomic>
+
 namespace rukm {
 
 enum class Isa : int { Sse2 = 0, Avx2 = 1, Avx512 = 2 };
@@ -14,8 +16,14 @@ inline constexpr int kIsaCount = 3;
 // The best variant this processor supports.
 Isa detected_isa();
 
-// The variant the exports use: detected_isa(), unless a test has pinned another one.
-Isa active_isa();
+namespace detail {
+// The variant in use; set when the library is loaded and by pin_isa.
+extern std::atomic<Isa> g_active_isa;
+}  // namespace detail
+
+// The variant the exports use: detected_isa(), unless a test has pinned another one. Read
+// inline, so choosing a kernel costs one load.
+inline Isa active_isa() { return detail::g_active_isa.load(std::memory_order_relaxed); }
 
 // For tests: make the exports use variant `isa` (not above detected_isa()).
 void pin_isa(Isa isa);

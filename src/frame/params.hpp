@@ -146,6 +146,14 @@ struct Opd {
     bool strides_ok() const { return obj_strides_ok() && row_elem_strides_ok(); }
     bool shifts_ok() const { return !has(Field::Shift) || shift_valid<T>(shift); }
     bool count_ok() const { return true; }
+    // The operand as a single kernel takes it (single.hpp): a pointer that is set, contiguous
+    // elements and a valid row stride; so it passes every check of its group but the sizes.
+    bool direct() const {
+        if constexpr (K.by_value()) return true;
+        else
+            return ptr != nullptr && (!has(Field::ElemStride) || elem_stride == static_cast<std::int32_t>(sizeof(T))) &&
+                   (!has(Field::RowStride) || stride_valid<T>(row));
+    }
     // True when the group takes an element stride and it is not the element size.
     bool gapped() const {
         return has(Field::ElemStride) && elem_stride != static_cast<std::int32_t>(sizeof(T));

@@ -22,6 +22,7 @@
 #include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
+#include "../frame/single.hpp"
 
 namespace rukm::matvec {
 
@@ -46,11 +47,18 @@ constexpr int term(int j) {
     else return j;
 }
 
-// Contiguous kernels per instruction set: [Gaxpy][A transposed].
+// Contiguous kernels per instruction set: [Gaxpy][A transposed], for runs of objects and for
+// single objects of the special orders (A by address and stored row stride; x, y and the
+// destination packed; y read by Gaxpy only).
 template <class T>
 using ContigFn = void (*)(const Args<T>&);
 template <class T>
-using ContigTable = KernelPairs<ContigFn<T>>;
+using SingleFn = rukStatus (*)(const T* a, std::ptrdiff_t ars, const T* x, const T* y, T* d);
+template <class T>
+struct ContigTable {
+    ContigFn<T> fn[2][2];
+    ByOrder<SingleFn<T>> single[2][2];
+};
 extern const TypedTables<ContigTable> contig;
 
 template <class T>
@@ -137,9 +145,25 @@ struct Export {
     static constexpr Thresholds thresholds =
         gaxpy ? Thresholds::uniform(5001) : Thresholds::uniform(36865, 18433, 18433, 9217);
 
+    // Single standard forms of a special order with contiguous elements: the single kernels,
+    // before the checks (their condition implies them all).
+    static constexpr bool split = !array && L == Layout::Std;
+
+    template <class Otherwise, class... Items>
+    static rukStatus single(const Otherwise& otherwise, const S1& s1, const S2& s2, const Items&... rest) {
+        const auto tail = std::tie(rest...);
+        const D& d = std::get<gaxpy ? 1 : 0>(tail);
+        const std::int32_t n = s1.width;
+        bool ok = s1.direct() && s2.direct() && d.direct() && n == s1.height && n == s2.len;
+        if constexpr (gaxpy) ok = ok && std::get<0>(tail).direct() && n == std::get<0>(tail).len;
+        const SingleFn<T> f = ok ? for_isa<T>(contig).single[gaxpy][transA].at(n) : nullptr;
+        if (!f) return otherwise();
+        if constexpr (gaxpy) return f(s1.ptr, s1.row, s2.ptr, std::get<0>(tail).ptr, d.ptr);
+        else return f(s1.ptr, s1.row, s2.ptr, s2.ptr, d.ptr);
+    }
+
     template <class... Items>
-    static rukStatus run(const S1& s1, const S2& s2, const Items&... rest) {
-        if (const rukStatus st = checks::run(std::tie(s1, s2, rest...))) return st;
+    static rukStatus general(const S1& s1, const S2& s2, const Items&... rest) {
         const auto tail = std::tie(rest...);
         const S3* s3 = nullptr;
         if constexpr (gaxpy) s3 = &std::get<0>(tail);

@@ -21,6 +21,7 @@
 #include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
+#include "../frame/single.hpp"
 
 namespace rukm::prod {
 
@@ -38,11 +39,18 @@ struct Args {
     }
 };
 
-// Contiguous kernels per instruction set: [A transposed][B transposed].
+// Contiguous kernels per instruction set: [A transposed][B transposed], for runs of objects
+// and for single objects of the special orders (the stored operands by address and row
+// stride in bytes).
 template <class T>
 using ContigFn = void (*)(const Args<T>&);
 template <class T>
-using ContigTable = KernelPairs<ContigFn<T>>;
+using SingleFn = rukStatus (*)(const T* a, std::ptrdiff_t ars, const T* b, std::ptrdiff_t brs, T* d, std::ptrdiff_t drs);
+template <class T>
+struct ContigTable {
+    ContigFn<T> fn[2][2];
+    ByOrder<SingleFn<T>> single[2][2];
+};
 extern const TypedTables<ContigTable> contig;
 
 template <class T>
@@ -132,8 +140,22 @@ struct Export {
         std::conditional_t<L == Layout::Ptr, Checks<Ptrs, Sizes, Agree<agree>, Shifts>,
                            Checks<Ptrs, Sizes, Agree<agree>, Strides>>>;
 
-    static rukStatus run(const S1& s1, const S2& s2, const D& d, const auto&... cnt) {
-        if (const rukStatus st = checks::run(std::tie(s1, s2, d, cnt...))) return st;
+    // Single standard forms of a special order (all stored sizes n) with contiguous elements:
+    // the single kernels, before the checks (their condition implies them all).
+    static constexpr bool split = !array && L == Layout::Std;
+
+    template <class Otherwise>
+    static rukStatus single(const Otherwise& otherwise, const S1& s1, const S2& s2, const D& d) {
+        const std::int32_t n = s1.width;
+        const SingleFn<T> f = s1.direct() && s2.direct() && d.direct() && n == s1.height && n == s2.width &&
+                                      n == s2.height
+                                  ? for_isa<T>(contig).single[transA][transB].at(n)
+                                  : nullptr;
+        if (!f) return otherwise();
+        return f(s1.ptr, s1.row, s2.ptr, s2.row, d.ptr, d.row);
+    }
+
+    static rukStatus general(const S1& s1, const S2& s2, const D& d, const auto&... cnt) {
         const std::int32_t count = array ? (cnt.v + ... + 0) : 1;
         const std::int32_t m = transA ? s1.width : s1.height, kk = transA ? s1.height : s1.width;
         const std::int32_t n = transB ? s2.height : s2.width;

@@ -152,9 +152,32 @@ struct Reduce {
         norm ? Thresholds::uniform(20001)
              : Thresholds{{40001, 40001}, {20001, 20001}, {40001, 40001}, {20001, 20001}, {20001, 40001}};
 
+    // The single standard forms: a pair of packed vectors is summed right in the entry, by
+    // the tree of its length or in lanes, before the checks (the condition implies them).
+    static constexpr bool split = !array && L == Layout::Std;
+
+    template <class Otherwise, class... Items>
+    static rukStatus single(const Otherwise& otherwise, const S1& s1, const Items&... rest) {
+        const auto t = std::tie(rest...);
+        const T* px = s1.ptr;
+        const T* py = px;
+        T* dst = std::get<norm ? 0 : 1>(t).v;
+        const int len = std::get<norm ? 1 : 2>(t).v;
+        bool ok = s1.direct() && dst != nullptr && len >= 1;
+        if constexpr (!norm) {
+            const S2& s2 = std::get<0>(t);
+            py = s2.ptr;
+            ok = ok && s2.direct();
+        }
+        if (!ok) return otherwise();
+        const T s = len >= 3 && len <= 6 ? sum_products<T>([&](int i) { return px[i]; }, [&](int i) { return py[i]; }, len)
+                                         : lanes(px, py, len, reinterpret_cast<std::uintptr_t>(py));
+        *dst = norm ? std::sqrt(s) : s;
+        return rukOk;
+    }
+
     template <class... Items>
-    static rukStatus run(const S1& s1, const Items&... rest) {
-        if (const rukStatus st = checks::run(std::tie(s1, rest...))) return st;
+    static rukStatus general(const S1& s1, const Items&... rest) {
         const auto t = std::tie(rest...);
         const S2* s2 = nullptr;
         if constexpr (!norm) s2 = &std::get<0>(t);
@@ -171,15 +194,6 @@ struct Reduce {
             return rukOk;
         };
         if constexpr (!array) {
-            if constexpr (L != Layout::Ptr) {
-                if (contiguous && (len < 3 || len > 6)) {
-                    const T* px = x.object(0);
-                    const T* py = y.object(0);
-                    const T s = lanes(px, py, len, reinterpret_cast<std::uintptr_t>(py));
-                    *dst = norm ? std::sqrt(s) : s;
-                    return rukOk;
-                }
-            }
             return kernel(0, 1);
         } else {
             const std::int64_t e = norm ? std::int64_t(len) * count
@@ -297,11 +311,22 @@ struct Combine {
     static constexpr Thresholds thresholds =
         lcomb ? Thresholds::uniform(20001).list32(40001, 20001) : Thresholds::uniform(40001);
 
-    template <class... Items>
-    static rukStatus run(const S1& s1, const Scalar<T>& f1, const S2& s2, const Items&... rest) {
-        if (const rukStatus st = checks::run(std::tie(s1, f1, s2, rest...))) return st;
+    // The single standard forms: the element-wise single kernels.
+    static constexpr bool split = !array && L == Layout::Std;
+    static constexpr int o = lcomb ? 1 : 0;  // rest: [scale2], dst, len, [count]
+
+    template <class Otherwise, class... Items>
+    static rukStatus single(const Otherwise& otherwise, const S1& s1, const Scalar<T>& f1, const S2& s2,
+                            const Items&... rest) {
         const auto t = std::tie(rest...);
-        constexpr int o = lcomb ? 1 : 0;
+        T f2 = T(0);
+        if constexpr (lcomb) f2 = std::get<0>(t).v;
+        return ew::single_line<Op>(otherwise, s1, s2, std::get<o>(t), std::get<o + 1>(t).v, 1, f1.v, f2);
+    }
+
+    template <class... Items>
+    static rukStatus general(const S1& s1, const Scalar<T>& f1, const S2& s2, const Items&... rest) {
+        const auto t = std::tie(rest...);
         T f2 = T(0);
         if constexpr (lcomb) f2 = std::get<0>(t).v;
         const D& d = std::get<o>(t);

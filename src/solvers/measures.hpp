@@ -24,17 +24,25 @@
 #include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
 #include "../frame/params.hpp"
+#include "../frame/single.hpp"
 
 namespace rukm::measure {
 
 // ---------------------------------------------------------------------------------------
 #include "det_formula.inc"
 
-// Determinants of packed matrices (one per register lane where that pays), per instruction
-// set and element type; entry n - 3 serves order n, null where the instruction set has none.
+// The determinant of one matrix of a special order with contiguous elements (rows rs bytes
+// apart) into *dst: the cofactor expansion in the instruction set's scalar instructions.
+template <class T>
+using SingleDet = rukStatus (*)(const T* src, std::ptrdiff_t rs, T* dst);
+
+// Determinant kernels per instruction set and element type: `det` of packed matrices (one per
+// register lane where that pays), entry n - 3 serving order n, null where the instruction set
+// has none; `single` of one matrix.
 template <class T>
 struct LaneKernels {
     void (*det[4])(const T* src, T* dst, std::int64_t count);
+    ByOrder<SingleDet<T>> single;
 };
 extern const TypedTables<LaneKernels> lane_kernels;
 
@@ -161,9 +169,23 @@ struct Export {
                                               Signature<Src, Size, Size, Ptr<T*>>>>>;
     using checks = GeneralChecks<Array, L>;
 
+    // The single standard determinant of a special order with contiguous elements: the single
+    // kernels, before the checks (the condition implies them; the buffer must be set even
+    // though these orders do not use it).
+    static constexpr bool split = std::is_same_v<Op, Det> && !Array && L == Layout::Std;
+
+    template <class Otherwise, class... Items>
+    static rukStatus single(const Otherwise& otherwise, const Src& src, const Items&... rest) {
+        const auto t = std::tie(rest...);
+        const SingleDet<T> f = src.direct() && std::get<1>(t).v != nullptr && std::get<2>(t).v != nullptr
+                                   ? for_isa<T>(lane_kernels).single.at(std::get<0>(t).v)
+                                   : nullptr;
+        if (!f) return otherwise();
+        return f(src.ptr, src.row, std::get<2>(t).v);
+    }
+
     template <class... Items>
-    static rukStatus run(const Src& src, const Items&... rest) {
-        if (const rukStatus st = checks::run(std::tie(src, rest...))) return st;
+    static rukStatus general(const Src& src, const Items&... rest) {
         const auto t = std::tie(rest...);
         const std::int32_t w = std::get<0>(t).v;
         std::int32_t count = 1;

@@ -1,4 +1,4 @@
-// The determinant lane kernels, compiled for each instruction set.
+// The determinant lane kernels and single-matrix kernels, compiled for each instruction set.
 #include <immintrin.h>
 
 #include "measures.hpp"
