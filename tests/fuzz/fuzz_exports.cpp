@@ -71,6 +71,7 @@ struct Export {
     void* fn = nullptr;
     int esz = 4;
     char layout = 'S';  // 'S' standard, 'L' pointer list, 'P' element pointers
+    char from = 0, to = 0;  // copies between layouts: the source's and the destination's
     std::vector<Param> params;
     std::vector<rukStatus> computed;  // computational statuses the export documents
     bool sized_operands = false;      // operands carry their own sizes (size agreement check)
@@ -147,6 +148,11 @@ std::vector<Export> load_exports() {
         if (!e.fn) fail("no symbol " + e.name);
         e.esz = e.name.find("_64f") != std::string::npos ? 8 : 4;
         e.layout = ends_with(e.name, "_L") ? 'L' : ends_with(e.name, "_P") ? 'P' : 'S';
+        const std::size_t type_end = e.name.rfind("f_");
+        if (type_end != std::string::npos && e.name.size() == type_end + 4) {  // ..._64f_PL
+            e.from = e.name[type_end + 2];
+            e.to = e.name[type_end + 3];
+        }
         std::stringstream ps(text.substr(open + 1, close - open - 1));
         for (std::string one; std::getline(ps, one, ',');) {
             if (trim(one) == "void") continue;
@@ -162,6 +168,12 @@ std::vector<Export> load_exports() {
     }
     if (out.size() < 700) fail("the header parse found too few exports");
     return out;
+}
+
+// The layout of a pointer-array parameter: a pointer list or element pointers.
+char layout_of(const Export& e, const Param& p) {
+    if (e.from) return p.is_const ? e.from : e.to;
+    return e.layout;
 }
 
 const std::vector<Export>& exports() {
@@ -354,7 +366,10 @@ struct Case {
             if (p.role == IR::ObjStride) {
                 const int r = stride_of(p.prefix, IR::RowStride), e = stride_of(p.prefix, IR::ElemStride);
                 std::int64_t span;
-                if (ex.layout == 'P') span = std::int64_t(M) * M * esz;
+                int ptr = -1;
+                for (int q = 0; q < n; ++q)
+                    if (ex.params[q].kind == PK::PtrArray && ex.params[q].prefix == p.prefix) ptr = q;
+                if (ptr >= 0 && layout_of(ex, ex.params[ptr]) == 'P') span = std::int64_t(M) * M * esz;
                 else if (r >= 0 && ival[r] > 0) span = ival[r] * M;
                 else if (e >= 0 && ival[e] > 0) span = ival[e] * M;
                 else span = esz * M;
@@ -425,7 +440,7 @@ struct Case {
             const std::int64_t sh = pos(at(o.shift));
             if (p.kind == PK::PtrArray) {
                 // Pointer list: count objects; element pointers: M*M elements of up to count objects.
-                const bool list = ex.layout == 'L';
+                const bool list = layout_of(ex, p) == 'L';
                 const int entries = list ? (o.obj >= 0 || count > 1 ? count : 1) : M * M;
                 std::int64_t span = 0;
                 if (list) {
@@ -528,7 +543,7 @@ struct Case {
                 char* t;
                 std::memcpy(&t, arr.p + e * sizeof(void*), sizeof t);
                 const std::int64_t base = (t - zones[dz].p) + sh;
-                if (ex.layout == 'L') {
+                if (layout_of(ex, p) == 'L') {
                     Operand in_obj = o;
                     in_obj.obj = -1;
                     each_element(in_obj, 1, [&](std::int64_t off) { f(dz, base + off); });
