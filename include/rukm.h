@@ -3388,6 +3388,240 @@ RUKM_API rukStatus rukmEigenValuesVectorsSym_ma_64f_P(const double* const* src, 
     int32_t srcObjStride, double* buffer, double* const* dst, int32_t dstShift,
     int32_t dstObjStride, double* dstValues, int32_t order, int32_t count);
 
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues of real general (non-symmetric) matrices: Householder reduction to upper
+ * Hessenberg form, then the double-shift QR iteration with one budget of 30*order sweeps for
+ * the whole matrix. A sub-diagonal element of magnitude at most epsilon splits the matrix
+ * (an absolute test: scale badly scaled matrices first). Products of elements are formed
+ * unscaled: keep the elements within about 1e-18 .. 1e18 in magnitude in 32f (1e-150 ..
+ * 1e150 in 64f), here and in the eigenvector exports. dstValuesRe[i] + i*dstValuesIm[i]
+ * is eigenvalue i, in the order of the diagonal of the final quasi-triangular form (not
+ * sorted); a complex conjugate pair takes two consecutive indices, the positive imaginary
+ * part first; a real value has imaginary part 0. Both arrays are packed (matrix k from
+ * k*order). buffer: rukmEigenValuesGetBufSize bytes, any alignment; its contents afterwards
+ * are of no use. Checks: pointers, order, count, shifts, strides (rukErrNullPtr, rukErrSize,
+ * rukErrCount, rukErrShift, rukErrStride); nothing is read or written before they pass.
+ * rukErrNoConverge when the budget runs out while a block larger than 2 x 2 is active: the
+ * values of the blocks split off before (the higher indices) are written, the others are
+ * not. A singular matrix is not an error. Arrays stop at the first matrix that fails (a
+ * parallel run at its own first one); parallel array calls use scratch of their own (of the
+ * eigenvector buffer size) instead of buffer.
+ *
+ * The size queries write the buffer size in bytes for an order: (order + 5) * order elements
+ * for rukmEigenValues, (3 * order + 5) * order for the eigenvector exports. Checks: bufSize
+ * non-null (rukErrNullPtr), then order >= 1 (rukErrSize; also for an order whose size does
+ * not fit in 32 bits); *bufSize is written only on rukOk.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_m_32f_P(const float* const* src, int32_t srcShift,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src into dstValuesRe/Im (buffer: rukmEigenValuesGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_m_64f_P(const double* const* src, int32_t srcShift,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count,
+    uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] into dstValuesRe/Im[k*order] (buffer: rukmEigenValuesGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValues_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count,
+    uint8_t* buffer);
+/* *bufSize = bytes of the buffer of rukmEigenValues_* of this order: (order + 5) * order elements; 32f. */
+RUKM_API rukStatus rukmEigenValuesGetBufSize_32f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of rukmEigenValues_* of this order: (order + 5) * order elements; 64f. */
+RUKM_API rukStatus rukmEigenValuesGetBufSize_64f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of the eigenvector exports of this order: (3 * order + 5) * order elements; 32f. */
+RUKM_API rukStatus rukmEigenValuesVectorsGetBufSize_32f(int32_t order, int32_t* bufSize);
+/* *bufSize = bytes of the buffer of the eigenvector exports of this order: (3 * order + 5) * order elements; 64f. */
+RUKM_API rukStatus rukmEigenValuesVectorsGetBufSize_64f(int32_t order, int32_t* bufSize);
+
+/* ---------------------------------------------------------------------------------------
+ * Eigenvalues and right (A v = lambda v), left (u^H A = lambda u^H) or both sets of
+ * eigenvectors of real general matrices. The reduction to Hessenberg form also forms Q; the
+ * double-shift QR iteration (relative deflation test, 30*order sweeps in all) leaves the real
+ * Schur form T = Q^T A Q; the eigenvectors of T come from substitution in the quasi-triangular
+ * system (a pivot below epsilon * |lambda| is replaced by that bound, and the solution is scaled
+ * down where it would overflow) and are multiplied by Q. Values as for rukmEigenValues
+ * (computed with a deflation test relative to the neighbouring diagonal elements, so they may
+ * differ from rukmEigenValues in the last bits or in order): diagonal order of T, pairs with the
+ * positive imaginary part first, packed). Column j of dst (dstRight, dstLeft) belongs to
+ * eigenvalue j: a real unit vector for a real value; for a pair j, j+1 column j holds the real
+ * part and column j+1 the imaginary part of the vector of eigenvalue j (that of j+1 is its
+ * conjugate). Every vector has unit Euclidean norm and its component of largest modulus is
+ * real. A defective or singular matrix still gives rukOk (vectors of a repeated eigenvalue may
+ * be nearly parallel). buffer: rukmEigenValuesVectorsGetBufSize bytes, any alignment.
+ * Checks: pointers (rukErrNullPtr), order (rukErrSize), count (rukErrCount); single matrices
+ * then all strides (rukErrStride) or, _P, all shifts (rukErrShift); standard arrays all
+ * strides; _L and _P arrays operand by operand: the source's shift, the source's strides, the
+ * destinations' shifts, the destinations' strides. rukErrNoConverge: the values of the blocks
+ * split off before are written, no destination matrix is. The destination matrices are
+ * written only when the matrix succeeds. Arrays stop at the first matrix that fails (a
+ * parallel run at its own first one); parallel array calls use scratch of their own.
+ * ------------------------------------------------------------------------------------ */
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, float* dstValuesRe, float* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its right eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its right eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsRight_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dst, int32_t dstRowStride, int32_t dstElemStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dst, int32_t dstShift, float* dstValuesRe, float* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dst, int32_t dstRowStride, int32_t dstElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src and its left eigenvectors as the columns of dst (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dst, int32_t dstShift, double* dstValuesRe, double* dstValuesIm, int32_t order,
+    uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dst, int32_t dstShift, int32_t dstObjStride,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dst, int32_t dstObjStride,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dst, int32_t dstShift,
+    int32_t dstRowStride, int32_t dstElemStride, double* dstValuesRe, double* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] and its left eigenvectors as the columns of dst[k] (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectorsLeft_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dst, int32_t dstShift, int32_t dstObjStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_32f(const float* src, int32_t srcRowStride,
+    int32_t srcElemStride, float* dstRight, int32_t dstRightRowStride, int32_t dstRightElemStride,
+    float* dstLeft, int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_32f_P(const float* const* src, int32_t srcShift,
+    float* const* dstRight, int32_t dstRightShift, float* const* dstLeft, int32_t dstLeftShift,
+    float* dstValuesRe, float* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_64f(const double* src, int32_t srcRowStride,
+    int32_t srcElemStride, double* dstRight, int32_t dstRightRowStride, int32_t dstRightElemStride,
+    double* dstLeft, int32_t dstLeftRowStride, int32_t dstLeftElemStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src with its right (dstRight) and left (dstLeft) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_m_64f_P(const double* const* src, int32_t srcShift,
+    double* const* dstRight, int32_t dstRightShift, double* const* dstLeft, int32_t dstLeftShift,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f(const float* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, float* dstRight, int32_t dstRightObjStride,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, float* dstLeft, int32_t dstLeftObjStride,
+    int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe, float* dstValuesIm,
+    int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f_L(const float* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, float* const* dstRight, int32_t dstRightShift,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, float* const* dstLeft,
+    int32_t dstLeftShift, int32_t dstLeftRowStride, int32_t dstLeftElemStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 32f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_32f_P(const float* const* src, int32_t srcShift,
+    int32_t srcObjStride, float* const* dstRight, int32_t dstRightShift, int32_t dstRightObjStride,
+    float* const* dstLeft, int32_t dstLeftShift, int32_t dstLeftObjStride, float* dstValuesRe,
+    float* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, standard layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f(const double* src, int32_t srcObjStride,
+    int32_t srcRowStride, int32_t srcElemStride, double* dstRight, int32_t dstRightObjStride,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, double* dstLeft,
+    int32_t dstLeftObjStride, int32_t dstLeftRowStride, int32_t dstLeftElemStride,
+    double* dstValuesRe, double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, pointer-list layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f_L(const double* const* src, int32_t srcShift,
+    int32_t srcRowStride, int32_t srcElemStride, double* const* dstRight, int32_t dstRightShift,
+    int32_t dstRightRowStride, int32_t dstRightElemStride, double* const* dstLeft,
+    int32_t dstLeftShift, int32_t dstLeftRowStride, int32_t dstLeftElemStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+/* eigenvalues of src[k] with its right (dstRight[k]) and left (dstLeft[k]) eigenvectors as columns (buffer: rukmEigenValuesVectorsGetBufSize bytes); 64f, element-pointer layout. */
+RUKM_API rukStatus rukmEigenValuesVectors_ma_64f_P(const double* const* src, int32_t srcShift,
+    int32_t srcObjStride, double* const* dstRight, int32_t dstRightShift, int32_t dstRightObjStride,
+    double* const* dstLeft, int32_t dstLeftShift, int32_t dstLeftObjStride, double* dstValuesRe,
+    double* dstValuesIm, int32_t order, int32_t count, uint8_t* buffer);
+
 #ifdef __cplusplus
 }
 #endif

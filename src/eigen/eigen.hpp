@@ -14,6 +14,7 @@
 // a run, and its per-thread scratch from the runtime's allocator in the place of the buffer.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
@@ -30,6 +31,10 @@ namespace rukm::eigen {
 
 using solve::dispatch;
 using solve::each;
+
+// The square root of every eigen kernel: 32f in double precision, rounded to single.
+inline float root(float x) { return float(std::sqrt(double(x))); }
+inline double root(double x) { return std::sqrt(x); }
 
 // What the kernel of one matrix sees: the source, the destination matrices (empty views
 // where the family has none), the value arrays (im null where the family has none), the work

@@ -26,10 +26,6 @@
 
 namespace rukm::eigen {
 
-// The square root: 32f in double precision, rounded to single.
-inline float root(float x) { return float(std::sqrt(double(x))); }
-inline double root(double x) { return std::sqrt(x); }
-
 // The implicit-shift QL iteration on the symmetric tridiagonal matrix with diagonal d(0 .. n-1)
 // and off-diagonal e(i) between d(i) and d(i+1) (e(n-1) a spare slot). rotate(i, c, s) turns
 // columns i and i+1 of the vectors: c v(i) - s v(i+1), s v(i) + c v(i+1). Returns false when an
