@@ -18,9 +18,10 @@
 // Every case runs on one thread with repetitions and is timed in CPU time of that thread, so
 // time lost to other processes on a shared machine does not count. The table printed at the
 // end gives the median of each case, its time per object and its bandwidth, each peer's
-// median divided by the library's, and for groups whose data does not fit in the caches,
-// the bandwidth as a fraction of a triad a[i] = b[i] + s*c[i] over the same number of bytes,
-// which the harness adds to every such group as the case "triad".
+// median divided by the library's, the fastest peer's median divided by the library's (every
+// group's standing target: at least 1.0), and for groups whose data does not fit in the
+// caches, the bandwidth as a fraction of a triad a[i] = b[i] + s*c[i] over the same number of
+// bytes, which the harness adds to every such group as the case "triad".
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -29,6 +30,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -48,7 +50,8 @@ class Group {
 public:
     // One case: `impl` is "rukm" or the name of a peer; `body` runs the timed loop.
     Group& add(const std::string& impl, Body body);
-    // Target: the median of peer `impl` is at least `min_ratio` times the library's.
+    // Target: the median of peer `impl` is at least `min_ratio` times the library's. Every
+    // group with peers also has the target "the fastest peer at least 1.0x".
     Group& expect(const std::string& impl, double min_ratio, const std::string& what);
     // Target: the library reaches at least `min_fraction` of the triad's bandwidth.
     Group& expect_triad(double min_fraction, const std::string& what);
@@ -97,6 +100,10 @@ std::vector<T*> arrays(const std::string& key, const std::vector<std::size_t>& e
     return typed(raw_arrays(key, bytes, [&](const std::vector<void*>& raw) { fill(typed(raw)); }));
 }
 
+// Ordinary data: value number `e` of the sequence `stream`, uniform in [-1, 1) (a hash of both,
+// 24 significant bits, so exact in either type).
+double uniform(std::uint64_t e, std::uint64_t stream);
+
 // Calls f(k) for a spread of object indices in [0, count): all of them for small counts,
 // about 4096 of them, the last included, for large ones. Used to poison destinations
 // before a timed loop and to check them after it.
@@ -106,6 +113,53 @@ void for_sampled(std::int64_t count, F&& f) {
     for (std::int64_t k = 0; k < count; k += step) f(k);
     if ((count - 1) % step != 0) f(count - 1);
 }
+
+// The arrays of a group and the checks of its cases: `elems` elements of T per array, made by
+// `fill` once for all the cases of the group; array `out` is the destination, `per` elements
+// per object, `count` objects.
+template <class T>
+struct Arrays {
+    std::string key;
+    std::vector<std::size_t> elems;
+    std::function<void(const std::vector<T*>&)> fill;
+    int out;
+    int per;
+    std::int64_t count;
+};
+template <class T>
+using Run = std::function<bool(const std::vector<T*>&)>;  // one call; false for a failed status
+template <class T>
+using Check = std::function<bool(const std::vector<T*>&, std::int64_t)>;  // object k of the destination
+
+// One case: the sampled destination objects are poisoned before the timed loop and each is
+// checked after it.
+template <class T>
+Body checked_case(const Arrays<T>& w, Run<T> run, Check<T> check) {
+    return [=](benchmark::State& state) {
+        const std::vector<T*> p = arrays<T>(w.key, w.elems, w.fill);
+        T* d = p[w.out];
+        for_sampled(w.count, [&](std::int64_t k) {
+            for (int e = 0; e < w.per; ++e) d[w.per * k + e] = std::numeric_limits<T>::quiet_NaN();
+        });
+        bool ran = true;
+        for (auto _ : state) {
+            ran = run(p) && ran;
+            benchmark::DoNotOptimize(d);
+            benchmark::ClobberMemory();
+        }
+        if (!ran) {
+            state.SkipWithError("a status other than rukOk");
+            return;
+        }
+        bool ok = true;
+        for_sampled(w.count, [&](std::int64_t k) { ok = ok && check(p, k); });
+        if (!ok) state.SkipWithError("wrong results in the destination");
+    };
+}
+
+// The processor the benchmarks run on: its name, family and model, and the widest vector
+// instruction set it has.
+std::string processor();
 
 // The reference triad a[i] = b[i] + s*c[i] (compiled with the best flags for this processor).
 void triad(double* a, const double* b, const double* c, double s, std::int64_t n);

@@ -1,8 +1,9 @@
 // rukm_bench: librukm against its peers.
 //
-// Runs every registered case with repetitions (9 unless --benchmark_repetitions says
-// otherwise), shows the median of each, and ends with the table of medians, peer ratios and
-// triad fractions. Every --benchmark_* flag of the benchmark library applies.
+// Runs every registered case with repetitions (9 of at least 0.1 s each unless
+// --benchmark_repetitions or --benchmark_min_time say otherwise), shows the median of each,
+// and ends with the table of medians, peer ratios and triad fractions. Every --benchmark_*
+// flag of the benchmark library applies.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -14,8 +15,9 @@
 int main(int argc, char** argv) {
     // Defaults come first, so the caller's own flags override them.
     static char repetitions[] = "--benchmark_repetitions=9";
+    static char min_time[] = "--benchmark_min_time=0.1";
     std::vector<char*> args(argv, argv + argc);
-    args.insert(args.begin() + 1, repetitions);
+    args.insert(args.begin() + 1, {repetitions, min_time});
     bool machine_format = false;
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--benchmark_format=", 19) == 0 && std::strcmp(argv[i] + 19, "console") != 0)
@@ -36,8 +38,10 @@ int main(int argc, char** argv) {
     // With a machine-readable format on stdout, the words go to stderr.
     std::ostream& words = machine_format ? std::cerr : std::cout;
     words << "librukm " << v->versionText << " (" << v->fileName << ", cpu code " << cpu << ")"
-          << "; array operations run on " << threads << " thread(s)\n";
+          << "; array operations run on " << threads << " thread(s)\n"
+          << "processor: " << rukbench::processor() << "\n";
     benchmark::AddCustomContext("librukm", v->versionText);
+    benchmark::AddCustomContext("processor", rukbench::processor());
     benchmark::AddCustomContext("rukm_threads", std::to_string(threads));
 
     rukbench::register_all();

@@ -20,8 +20,10 @@ void mul_mama(const T* a, const T* b, T* c, std::int64_t count) {
     }
 }
 
+}  // namespace
+
 template <class T>
-void mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
+void plain_mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
     switch (order) {
     case 3: return mul_mama<T, 3>(a, b, c, count);
     case 4: return mul_mama<T, 4>(a, b, c, count);
@@ -30,22 +32,19 @@ void mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
     }
 }
 
-}  // namespace
-
-void plain_mul_mama(int order, const float* a, const float* b, float* c, std::int64_t count) {
-    mul_mama(order, a, b, c, count);
-}
-void plain_mul_mama(int order, const double* a, const double* b, double* c, std::int64_t count) {
-    mul_mama(order, a, b, c, count);
-}
-
-void plain_mul_mva_4x4(const float* m, const float* x, float* y, std::int64_t count) {
+template <class T>
+void plain_mul_mva_4x4(const T* m, const T* x, T* y, std::int64_t count) {
     for (std::int64_t o = 0; o < count; ++o)
         for (int r = 0; r < 4; ++r) {
-            float s = 0;
+            T s = 0;
             for (int k = 0; k < 4; ++k) s += m[4 * r + k] * x[4 * o + k];
             y[4 * o + r] = s;
         }
 }
+
+template void plain_mul_mama(int, const float*, const float*, float*, std::int64_t);
+template void plain_mul_mama(int, const double*, const double*, double*, std::int64_t);
+template void plain_mul_mva_4x4(const float*, const float*, float*, std::int64_t);
+template void plain_mul_mva_4x4(const double*, const double*, double*, std::int64_t);
 
 }  // namespace rukbench::peers

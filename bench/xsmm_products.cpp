@@ -19,8 +19,10 @@ auto kernel(int order) {
     else return libxsmm_dmmdispatch(n, n, n, &n, &n, &n, &alpha, &beta, &flags, &prefetch);
 }
 
+}  // namespace
+
 template <class T>
-bool mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
+bool xsmm_mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
     if (order < 1 || order > 8) return false;
     // Dispatched on the first call for an order, outside every later timed loop.
     static decltype(kernel<T>(1)) cache[9] = {};
@@ -32,13 +34,7 @@ bool mul_mama(int order, const T* a, const T* b, T* c, std::int64_t count) {
     return true;
 }
 
-}  // namespace
-
-bool xsmm_mul_mama(int order, const float* a, const float* b, float* c, std::int64_t count) {
-    return mul_mama(order, a, b, c, count);
-}
-bool xsmm_mul_mama(int order, const double* a, const double* b, double* c, std::int64_t count) {
-    return mul_mama(order, a, b, c, count);
-}
+template bool xsmm_mul_mama(int, const float*, const float*, float*, std::int64_t);
+template bool xsmm_mul_mama(int, const double*, const double*, double*, std::int64_t);
 
 }  // namespace rukbench::peers

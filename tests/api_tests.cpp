@@ -8,6 +8,7 @@
 #include <set>
 
 #include "harness.hpp"
+#include "rukcore.h"
 
 using namespace th;
 using namespace th::checks;
@@ -262,3 +263,28 @@ TEST(Threads, ExportsInsideAParallelRegionGiveTheSameResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, PerExport, testing::ValuesIn(PerExport::all()), PerExport::test_name);
+
+// Lines of tens of megabytes are written past the caches from the destination's first 64-byte
+// boundary on: every element is still the sum, NaN payloads included, with a destination off
+// that boundary and a length that leaves a tail, in place and not, on one thread and on two.
+TEST(LargeArrays, ElementWiseLinesPastTheCachesAreExact) {
+    constexpr int len = 5, count = (40 << 20) / (4 * len) + 3;
+    constexpr std::size_t n = std::size_t(len) * count;
+    std::mt19937 rng(9);
+    std::vector<float> a(n), b(n), d(n + 1), want(n);
+    for (std::size_t i = 0; i < n; ++i) a[i] = make_value<float>(rng), b[i] = make_value<float>(rng);
+    for (std::size_t i = 0; i < n; ++i) want[i] = first_nan_or(a[i], b[i], a[i] + b[i]);
+    std::int32_t saved = 0;
+    rukGetNumThreads(&saved);
+    for (int threads : {1, 2}) {
+        rukSetNumThreads(threads);
+        std::fill(d.begin(), d.end(), 0.0f);
+        ASSERT_EQ(rukmAdd_vava_32f(a.data(), 4 * len, 4, b.data(), 4 * len, 4, d.data() + 1, 4 * len, 4, len, count), rukOk);
+        EXPECT_EQ(std::memcmp(d.data() + 1, want.data(), n * sizeof(float)), 0) << threads << " thread(s)";
+        EXPECT_EQ(d[0], 0.0f);
+        std::vector<float> in = a;
+        ASSERT_EQ(rukmAdd_vava_32f(in.data(), 4 * len, 4, b.data(), 4 * len, 4, in.data(), 4 * len, 4, len, count), rukOk);
+        EXPECT_EQ(std::memcmp(in.data(), want.data(), n * sizeof(float)), 0) << threads << " thread(s), in place";
+    }
+    rukSetNumThreads(saved);
+}

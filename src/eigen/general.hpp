@@ -68,9 +68,10 @@ T hyp(T p, T q) {
     return w * root(r * r + T(1));
 }
 
-// The Euclidean norm sqrt(sum of x^2). Where that sum leaves the normal range (squares that
-// overflow, or so small that they lose precision), it is taken again on a copy scaled by a
-// power of two, exactly, which gives the plain sum's value wherever the plain sum is accurate.
+// The Euclidean norm sqrt(sum of x^2) of the normalisation. Where that sum leaves the normal
+// range (squares that overflow, or so small that they lose precision), it is taken again on a
+// copy scaled by a power of two, exactly, which gives the plain sum's value wherever the plain
+// sum is accurate.
 template <class T>
 T norm2(const T* x, std::ptrdiff_t inc, int n) {
     T ss = T(0);
@@ -90,10 +91,13 @@ T norm2(const T* x, std::ptrdiff_t inc, int n) {
 
 // A Householder reflector I - tau v v^T with v = (1, x) that maps (alpha, x) to (beta, 0):
 // alpha becomes beta, x becomes the tail of v, tau is returned. The identity (tau = 0, nothing
-// changes) when the norm of x is below the smallest normal number.
+// changes) when the norm of x is below the smallest normal number. The norm is the plain root
+// of the sum of squares, without scaling.
 template <class T>
 T reflector(T& alpha, T* x, std::ptrdiff_t inc, int m) {
-    const T xnorm = norm2(x, inc, m);
+    T ss = T(0);
+    for (int r = 0; r < m; ++r) ss = ss + x[r * inc] * x[r * inc];
+    const T xnorm = root(ss);
     if (xnorm < kTiny<T>) return T(0);
     const T beta = -sgn(alpha) * hyp(alpha, xnorm);
     const T tau = (beta - alpha) / beta;

@@ -12,7 +12,8 @@
 //   generic kernel      every other case: strided elements, element pointers
 //
 // Both have unrolled paths for square orders and vector lengths 3 to 6 and give
-// bit-identical results, whatever the layout, strides, kernel or thread count.
+// bit-identical results, NaN payloads included, whatever the layout, strides, kernel or
+// thread count.
 #pragma once
 
 #include <cstddef>
@@ -25,16 +26,19 @@
 #include "../frame/fixed.hpp"
 #include "../frame/isa.hpp"
 #include "../frame/operand.hpp"
+#include "../frame/ordered.hpp"
 #include "../frame/params.hpp"
 
 namespace rukm::ew {
 
 // The operations, on single elements (the contiguous kernels apply them to registers). Each
-// takes the two source values and the call's two scalar factors (unused by most).
+// takes the two source values and the call's two scalar factors (unused by most). Every
+// addition and multiplication keeps its operands in the order written (frame/ordered.hpp):
+// where two NaNs meet, the result carries the first one's payload, quieted, in every kernel.
 struct Add {
     static constexpr int id = 0;
     template <class T>
-    static T apply(T a, T b, T, T) { return a + b; }
+    static T apply(T a, T b, T, T) { return add_first(a, b); }
 };
 struct Sub {
     static constexpr int id = 1;
@@ -44,19 +48,19 @@ struct Sub {
 struct Mul {
     static constexpr int id = 2;
     template <class T>
-    static T apply(T a, T b, T, T) { return a * b; }
+    static T apply(T a, T b, T, T) { return mul_first(a, b); }
 };
 // scale1 * a + scale2 * b
 struct LComb {
     static constexpr int id = 3;
     template <class T>
-    static T apply(T a, T b, T s1, T s2) { return s1 * a + s2 * b; }
+    static T apply(T a, T b, T s1, T s2) { return add_first(mul_first(s1, a), mul_first(s2, b)); }
 };
 // scale * a + b
 struct Saxpy {
     static constexpr int id = 4;
     template <class T>
-    static T apply(T a, T b, T s1, T) { return s1 * a + b; }
+    static T apply(T a, T b, T s1, T) { return add_first(mul_first(s1, a), b); }
 };
 inline constexpr int kOps = 5;
 

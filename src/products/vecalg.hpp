@@ -38,20 +38,23 @@ namespace rukm::vec {
 
 #include "vector_formulas.inc"
 
-// Kernels that hold one object per register lane (32f, packed objects), per instruction set;
-// null where the instruction set has none. dot[n - 3] serves length n (x and y, each a packed
-// array or one vector shared by all objects); the norm is the dot product of x with itself.
+// Kernels that hold one object per register lane (packed objects), per instruction set and
+// element type; null where the instruction set has none. dot[n - 3] serves length n (x and y,
+// each a packed array or one vector shared by all objects); the norm is the dot product of x
+// with itself.
+template <class T>
 struct LaneKernels {
-    void (*dot[4])(const float* x, bool xShared, const float* y, bool yShared, float* dst, std::int64_t count);
-    void (*cross)(const float* x, bool xShared, const float* y, bool yShared, float* dst, std::int64_t count);
+    void (*dot[4])(const T* x, bool xShared, const T* y, bool yShared, T* dst, std::int64_t count);
+    void (*cross)(const T* x, bool xShared, const T* y, bool yShared, T* dst, std::int64_t count);
 };
-extern const LaneKernels lane_kernels[kIsaCount];
+extern const TypedTables<LaneKernels> lane_kernels;
 
-// A standard-layout operand whose objects are packed back to back (or a single object):
-// the lane kernels can read it.
-template <class O>
-inline bool packed_run(const O& o, std::ptrdiff_t objectBytes) {
-    return !o.list && (o.step == 0 || o.step == objectBytes) && o.cs == 4;
+// A standard-layout operand whose objects of len elements are packed back to back (or a
+// single object): the lane kernels can read it.
+template <class T, class O>
+inline bool packed_run(const O& o, std::ptrdiff_t len) {
+    constexpr std::ptrdiff_t es = sizeof(T);
+    return !o.list && (o.step == 0 || o.step == len * es) && o.cs == es;
 }
 
 // Sum over i < len of x(i) * y(i) (x and y element accessors), special lengths by the tree,
@@ -188,9 +191,9 @@ struct Reduce {
 private:
     template <class X, class Y>
     static void sums(const X& x, const Y& y, T* dst, int len, std::int32_t count, bool contiguous) {
-        if constexpr (sizeof(T) == 4 && std::is_same_v<X, Operand<const T>>) {
-            const auto lanes = for_isa(lane_kernels).dot[len >= 3 && len <= 6 ? len - 3 : 0];
-            if (contiguous && lanes && len >= 3 && len <= 6 && packed_run(x, 4 * len) && packed_run(y, 4 * len)) {
+        if constexpr (std::is_same_v<X, Operand<const T>>) {
+            const auto lanes = for_isa<T>(lane_kernels).dot[len >= 3 && len <= 6 ? len - 3 : 0];
+            if (contiguous && lanes && len >= 3 && len <= 6 && packed_run<T>(x, len) && packed_run<T>(y, len)) {
                 lanes(x.object(0), x.single(), y.object(0), y.single(), dst, count);
                 if (norm)
                     for (std::ptrdiff_t k = 0; k < count; ++k) dst[k] = std::sqrt(dst[k]);
@@ -253,9 +256,9 @@ struct Cross {
         const auto y = s2.view();
         const auto dv = d.view();
         auto kernel = [&](std::int32_t k0, std::int32_t n) {
-            if constexpr (sizeof(T) == 4 && L != Layout::Ptr) {
-                const auto lanes = for_isa(lane_kernels).cross;
-                if (lanes && packed_run(x, 12) && packed_run(y, 12) && packed_run(dv, 12) && !dv.single()) {
+            if constexpr (L != Layout::Ptr) {
+                const auto lanes = for_isa<T>(lane_kernels).cross;
+                if (lanes && packed_run<T>(x, 3) && packed_run<T>(y, 3) && packed_run<T>(dv, 3) && !dv.single()) {
                     const auto xr = x.advanced(k0), yr = y.advanced(k0);
                     lanes(xr.object(0), xr.single(), yr.object(0), yr.single(), dv.advanced(k0).object(0), n);
                     return rukOk;

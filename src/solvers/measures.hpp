@@ -30,12 +30,13 @@ namespace rukm::measure {
 // ---------------------------------------------------------------------------------------
 #include "det_formula.inc"
 
-// Determinants of packed 32f matrices (one per register lane where that pays), per
-// instruction set; entry n - 3 serves order n, null where the instruction set has none.
+// Determinants of packed matrices (one per register lane where that pays), per instruction
+// set and element type; entry n - 3 serves order n, null where the instruction set has none.
+template <class T>
 struct LaneKernels {
-    void (*det[4])(const float* src, float* dst, std::int64_t count);
+    void (*det[4])(const T* src, T* dst, std::int64_t count);
 };
-extern const LaneKernels lane_kernels[kIsaCount];
+extern const TypedTables<LaneKernels> lane_kernels;
 
 // Elimination with partial pivoting on the copy in buf (n*n elements, then n row indices).
 template <class T, class O>
@@ -72,9 +73,10 @@ T eliminate_det(const O& src, int n, T* buf) {
 
 template <class T, class O>
 void det(const O& src, int n, T* buf, T* dst, std::int32_t count) {
-    if constexpr (sizeof(T) == 4 && std::is_same_v<O, Operand<const T>>) {
-        const auto lanes = n >= 3 && n <= 6 ? for_isa(lane_kernels).det[n - 3] : nullptr;
-        if (lanes && !src.list && src.cs == 4 && src.rs == 4 * n && (count == 1 || src.step == 4 * n * n)) {
+    if constexpr (std::is_same_v<O, Operand<const T>>) {
+        constexpr std::ptrdiff_t es = sizeof(T);
+        const auto lanes = n >= 3 && n <= 6 ? for_isa<T>(lane_kernels).det[n - 3] : nullptr;
+        if (lanes && !src.list && src.cs == es && src.rs == es * n && (count == 1 || src.step == es * n * n)) {
             lanes(src.object(0), dst, count);
             return;
         }

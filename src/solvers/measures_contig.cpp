@@ -8,5 +8,5 @@
 #include "../frame/variants.inc"
 
 namespace rukm::measure {
-const LaneKernels lane_kernels[kIsaCount] = {sse2::kernels, avx2::kernels, avx512::kernels};
+RUKM_TYPED_TABLES(LaneKernels, lane_kernels);
 }  // namespace rukm::measure
