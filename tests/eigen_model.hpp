@@ -180,9 +180,9 @@ rukStatus symmetric(const Mat<T>& a, std::vector<T>& values, Mat<T>* V) {
             for (int r = 0; r < n; ++r)
                 for (int j = 0; j < n; ++j) (*V)(r, j) = W(r, n - 1 - j);
     } else s = ql(d, e, V);
+    for (int i = 0; i < n; ++i) values[i] = d[i];  // out of sweeps: the diagonal as it was left
     if (s) return s;
     T prod = d[0];
-    for (int i = 0; i < n; ++i) values[i] = d[i];
     for (int i = 1; i < n; ++i) prod = prod * d[i];
     const bool singular = std::fabs(prod) <= kEps<T>;
     if (singular && !V) return rukErrSingular;

@@ -109,7 +109,7 @@ rukStatus single(Fam f, const Mat<T>& a, Out<T>& o) {
 // General modes: 0 random, 1 upper triangular, 2 small integers, 3 symmetric, 4 a NaN anywhere.
 // A spoilt matrix fails: symmetric order 2 singular; symmetric orders 3 and up a NaN on the
 // diagonal (no convergence) or all ones (singular); general orders 3 and up a leading
-// Hessenberg block of order 3 with a NaN on its diagonal above an upper triangular rest (the
+// Hessenberg block of order 3 with a NaN in its first two diagonal elements above an upper triangular rest (the
 // rest splits off, then the budget runs out).
 int modes(Fam f) { return sym(f) ? 7 : 5; }
 bool can_fail(Fam f, int n) { return sym(f) ? n >= 2 : n >= 3; }
@@ -149,7 +149,7 @@ Mat<T> gen(Fam f, int mode, bool spoil, int n, std::mt19937& r) {
         }
     if (mode == 4) m(r() % n, r() % n) = nan;
     if (spoil) {
-        const int at = int(r() % 3);
+        const int at = int(r() % 2);  // not beside the rest: a NaN there spoils its relative deflation test
         m(at, at) = nan, m(1, 0) = T(1), m(2, 1) = T(-1);
     }
     return m;
@@ -228,7 +228,7 @@ std::unique_ptr<Arena> make(const Export& ex, const Case& c) {
                         if (d[q] >= 0) a->expect(d[q], k, i, j, (q ? o.d2 : o.d1)(i, j));
             }
             return s;
-        });
+        }, &a->racing);
     });
     return a;
 }
@@ -289,6 +289,10 @@ TEST_P(EigenExport, SameBitsInEveryLayoutVariantAndCount) {
 TEST_P(EigenArray, SerialRunStopsAtTheFirstFailingMatrix) {
     const int group = 64 / n.esz;
     const rukm::IsaRestore restore;
+    struct Restore {
+        ~Restore() { thread_counter::set(4); }
+    } one_thread;
+    thread_counter::set(1);
     unsigned seed = 100;
     for (int v = 0; v <= int(rukm::detected_isa()); ++v) {
         rukm::pin_isa(rukm::Isa(v));
@@ -296,7 +300,8 @@ TEST_P(EigenArray, SerialRunStopsAtTheFirstFailingMatrix) {
             if (!can_fail(f, order)) continue;
             for (int count : {group, 2 * group + 1})
                 for (int at : {0, 5, group - 1, group, count - 1}) {
-                    Case c{.n = order, .count = count, .style = int(++seed % 5), .seed = seed, .mode = 0};
+                    if (at >= count) continue;
+                    Case c{.n = order, .count = count, .style = int(++seed % 5), .seed = seed, .mode = 0, .threads = 1};
                     c.fail = {at, at + 1 + int(seed % 3)};
                     const auto a = make(ex, c);
                     ASSERT_NE(a->status, rukOk);
@@ -363,14 +368,14 @@ Mat<T> matrix(int n, const std::vector<double>& v) {
 template <class T>
 long double frob(const Mat<T>& a) {
     long double s = 0;
-    for (T v : a.v) s += (long double)v * v;
+    for (T v : a.v) s += std::isfinite(v) ? (long double)v * v : 0;
     return std::max(std::sqrt(s), 1e-30L);
 }
-// Bits when tol is 0, else within tol (NaN matches NaN).
+// Equal when tol is 0 (either zero for a zero), else within tol; NaN matches NaN.
 template <class T>
 bool near(T x, long double want, long double tol) {
     if (std::isnan(x) || std::isnan(want)) return std::isnan(x) && std::isnan(want);
-    return tol == 0 ? x == T(want) && std::signbit(x) == std::signbit(T(want)) : std::fabs(x - want) <= tol;
+    return tol == 0 ? x == T(want) : std::fabs(x - want) <= tol;
 }
 
 struct SymRow {
@@ -478,6 +483,7 @@ std::vector<Out<T>> general_all(const Mat<T>& a, rukStatus want = rukOk) {
 struct GenRow {
     int n;
     std::vector<double> a, re, im, vectors;  // vectors: both sides, exactly (empty: by their properties)
+    bool exact = true;                       // values to the bit, else within a few units of rounding
 };
 }  // namespace
 
@@ -486,7 +492,7 @@ TEST(EigenResults, GeneralWorkedCases) {
         {1, {7}, {7}, {0}, {1}},
         {1, {0}, {0}, {0}, {1}},  // a zero matrix is no error
         {2, {0, -1, 1, 0}, {0, 0}, {1, -1}, {}},  // the pair, positive imaginary part first
-        {2, {1, 2, 2, 1}, {-1, 3}, {0, 0}, {}},   // p = 0: z = p - sqrt(scale) sqrt(z)
+        {2, {1, 2, 2, 1}, {-1, 3}, {0, 0}, {}, false},  // p = 0: z = p - sqrt(scale) sqrt(z)
         {2, {2, 0, 0, 5}, {2, 5}, {0, 0}, {1, 0, 0, 1}},  // diagonal order, not sorted
         {3, {-1, 0, 0, 0, 4, 0, 0, 0, 2}, {-1, 4, 2}, {0, 0, 0}, {1, 0, 0, 0, 1, 0, 0, 0, 1}},
         {4, {3, 1, -2, 4, 0, -1, 5, 2, 0, 0, 7, 1, 0, 0, 0, 0.5}, {3, -1, 7, 0.5}, {0, 0, 0, 0}, {}},  // the diagonal in place
@@ -494,9 +500,10 @@ TEST(EigenResults, GeneralWorkedCases) {
     auto one = [&]<class T>(T, const GenRow& row) {
         const Mat<T> a = matrix<T>(row.n, row.a);
         const auto o = general_all(a);
+        const long double tol = row.exact ? 0 : 4 * em::kEps<T> * frob(a);
         for (int q = 0; q < 4; ++q)
             for (int i = 0; i < row.n; ++i)
-                EXPECT_TRUE(near(o[q].re[i], row.re[i], 0) && near(o[q].im[i], row.im[i], 0))
+                EXPECT_TRUE(near(o[q].re[i], row.re[i], tol) && near(o[q].im[i], row.im[i], 0))
                     << "family " << q << ", order " << row.n << ", value " << i << ": " << o[q].re[i] << " " << o[q].im[i];
         for (int e = 0; e < row.n * row.n && !row.vectors.empty(); ++e)
             EXPECT_TRUE(near(o[1].d1.v[e], row.vectors[e], 0) && near(o[2].d1.v[e], row.vectors[e], 0)) << "element " << e;
@@ -541,7 +548,7 @@ TEST(EigenResults, GeneralOrderTwoFollowsTheStandardisation) {
                 Out<T> o(2);
                 ASSERT_EQ(single(relative ? GenR : GenV, a, o), rukOk);
                 for (int i = 0; i < 2; ++i)
-                    ASSERT_TRUE(near(o.re[i], re[i], 0) && near(o.im[i], im[i], 0))
+                    ASSERT_TRUE(std::memcmp(&o.re[i], &re[i], sizeof(T)) == 0 && near(o.im[i], im[i], 0))
                         << (relative ? "vectors " : "values ") << std::hexfloat << a(0, 0) << " " << a(0, 1) << " " << a(1, 0) << " "
                         << a(1, 1) << ": value " << i << " " << o.re[i] << " " << o.im[i] << ", expected " << re[i] << " " << im[i];
                 if (!relative) continue;
@@ -565,7 +572,8 @@ TEST(EigenResults, GeneralNoConvergenceKeepsTheValuesSplitOffBefore) {
             const auto o = general_all(a, rukErrNoConverge);
             for (int q = 0; q < 4; ++q) {
                 for (int i = 0; i < n; ++i) {
-                    EXPECT_TRUE(near(o[q].re[i], i < 3 ? -7 : a(i, i), 0)) << "family " << q << ", order " << n << ", value " << i;
+                    EXPECT_TRUE(near(o[q].re[i], i < 3 ? -7 : a(i, i), 0))
+                        << "family " << q << ", order " << n << ", value " << i << ": " << o[q].re[i] << ", diagonal " << a(i, i);
                     EXPECT_TRUE(near(o[q].im[i], i < 3 ? -7 : 0, 0)) << "family " << q << ", order " << n << ", value " << i;
                 }
                 for (T v : o[q].d1.v) EXPECT_EQ(v, T(-7));
@@ -598,37 +606,34 @@ TEST(EigenResults, SizeQueriesGiveTheBufferBytes) {
 }
 
 // ---- Against the model and LAPACK ------------------------------------------------------------
-// Householder tridiagonalisation followed by QL or QR sweeps of plane rotations is backward
-// stable: the computed values are exact for a matrix within c n epsilon ||A||_F of A, with c a
-// small constant, so any two such computations (the model and the kernels, which may sum the
-// reflections' inner products in another order, or LAPACK in double) agree within twice that;
-// c = 32 leaves room. A vector moves with the perturbation by at most about its size over the
-// gap to the nearest other value, so vectors are compared only where that gap is wide. Orders
-// 1 and 2 and every output of a matrix that needs no reflection must agree to the bit.
+// The symmetric kernels (scalar and lane groups) perform the model's operations in its order,
+// so every output agrees to the bit, failures included: the partial vectors and diagonal of a
+// matrix that runs out of sweeps, the unsorted values of a singular one. Against LAPACK (in
+// double), for symmetric finite sources that succeed: Householder tridiagonalisation followed
+// by sweeps of plane rotations is backward stable, the values are exact for a matrix within
+// c n epsilon ||A||_F of A, so they agree with LAPACK's within that (c = 64 leaves room); the
+// vectors are orthonormal and satisfy A v = lambda v within the same bound.
 namespace {
+template <class T>
+bool same(T x, T y) {
+    return std::memcmp(&x, &y, sizeof x) == 0 || (std::isnan(x) && std::isnan(y));
+}
 template <class T>
 void against_model_and_lapack(const Mat<T>& a, const std::string& what) {
     const int n = a.rows;
     const long double tol = 64 * n * em::kEps<T> * frob(a);
-    bool no_reflection = true;
+    bool plain = true;  // symmetric and finite
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j + 1 < i; ++j) no_reflection = no_reflection && a(i, j) == 0;
+        for (int j = 0; j < n; ++j) plain = plain && std::isfinite(a(i, j)) && a(i, j) == a(j, i);
     for (Fam f : {SymV, SymVV}) {
         Out<T> lib(n), mod(n);
         const rukStatus s = single(f, a, lib);
         ASSERT_EQ(s, em::symmetric(a, mod.re, f == SymVV ? &mod.d1 : nullptr)) << what;
-        const long double t = n <= 2 ? 0 : tol;
-        for (int i = 0; i < n; ++i) EXPECT_TRUE(near(lib.re[i], mod.re[i], t)) << what << " value " << i << ": " << lib.re[i] << ", model " << mod.re[i];
-        if (f == SymVV && s != rukErrNoConverge)
-            for (int j = 0; j < n; ++j) {
-                long double gap = INFINITY;
-                for (int k = 0; k < n; ++k)
-                    if (k != j) gap = std::min(gap, std::fabs((long double)mod.re[j] - mod.re[k]));
-                if (n > 2 && !(2 * tol / gap < 0.1)) continue;
-                for (int i = 0; i < n; ++i)
-                    EXPECT_TRUE(near(lib.d1(i, j), mod.d1(i, j), n <= 2 ? 0 : 2 * tol / gap)) << what << " vector " << j << " element " << i;
-            }
-        if (s != rukOk) continue;
+        for (int i = 0; i < n; ++i)
+            ASSERT_TRUE(same(lib.re[i], mod.re[i])) << what << " value " << i << ": " << std::hexfloat << lib.re[i] << ", model " << mod.re[i];
+        for (int e = 0; f == SymVV && e < n * n; ++e)
+            ASSERT_TRUE(same(lib.d1.v[e], mod.d1.v[e])) << what << " vector element " << e << ": " << std::hexfloat << lib.d1.v[e] << ", model " << mod.d1.v[e];
+        if (s != rukOk || !plain) continue;
         std::vector<double> w(n), z(a.v.begin(), a.v.end());  // symmetric: row- and column-major alike
         ASSERT_EQ(LAPACKE_dsyev(LAPACK_COL_MAJOR, 'N', 'L', n, z.data(), n, w.data()), 0);
         std::vector<T> ours = lib.re;
@@ -691,11 +696,15 @@ Lapack geevx(const Mat<T>& a) {
         for (int j = 0; j < n; ++j) l.vl(i, j) = vl[i + j * n], l.vr(i, j) = vr[i + j * n];
     return l;
 }
-// The distance between two unit vectors up to a unit factor.
+// The distance between the directions of two vectors: || x / |x| - phi y / |y| || with phi the
+// unit factor that aligns them, summed element by element (no cancellation in 1 - |x^H y|).
 long double apart(const std::vector<cl>& x, const std::vector<cl>& y) {
     cl dot = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) dot += std::conj(x[i]) * y[i];
-    return std::sqrt(std::max(0.0L, 2 - 2 * std::abs(dot)));
+    long double nx = 0, ny = 0, d = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) dot += std::conj(y[i]) * x[i], nx += std::norm(x[i]), ny += std::norm(y[i]);
+    const cl phi = std::abs(dot) > 0 ? dot / std::abs(dot) : cl(1);
+    for (std::size_t i = 0; i < x.size(); ++i) d += std::norm(x[i] / std::sqrt(nx) - phi * y[i] / std::sqrt(ny));
+    return std::sqrt(d);
 }
 
 // Eigenvalues are matched to LAPACK's (in double) within the first-order bound epsilon ||A|| / s
@@ -734,7 +743,7 @@ void against_lapack(const Mat<T>& a, const std::string& what) {
             EXPECT_LE(std::abs(z - cl(l.re[best], l.im[best])), scale / l.rconde[best])
                 << what << (q ? " vector family" : " values family") << " value " << i;
             if (q == 0) continue;
-            const int j = nearest(tre, tim, used_t, z);
+            const int j = nearest(tre, tim, used_t, std::conj(z));  // A^T u = conj(lambda) u
             const long double bound = scale / l.rcondv[best];
             if (bound > 0.25) continue;
             const std::vector<cl> right = column(o[1].d1, o[1].im, i), left = column(o[2].d1, o[2].im, i);
