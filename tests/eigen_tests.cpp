@@ -828,3 +828,52 @@ TEST(EigenResults, DefectiveAndRepeatedEigenvalues) {
     };
     run(0.0f), run(0.0);
 }
+
+// Running out of sweeps with partial results: a tridiagonal source with positive sub-diagonal
+// (the vectors family needs no reflection) made of a finite block and a block of order 2 with a
+// NaN on its diagonal, uncoupled. The iteration settles the finite block first (from the top
+// when it stands first, from the bottom when it stands last), then spends 30 sweeps on the NaN.
+// The vectors family leaves the finite block's values and vectors in place: its eigenvalues
+// (LAPACK on the block), orthonormal columns that solve the block, zero in the other rows; the
+// values family spreads the NaN through its reflections. Both leave the model's bits.
+TEST(EigenResults, SymmetricNoConvergenceLeavesThePartialResults) {
+    auto run = [&]<class T>(T) {
+        std::mt19937 r(53);
+        for (int n : {5, 6, 8})
+            for (bool nan_first : {false, true}) {
+                const int b = n - 2, at = nan_first ? 2 : 0;  // the finite block: rows at .. at + b - 1
+                Mat<T> a(n, n);
+                std::fill(a.v.begin(), a.v.end(), T(0));
+                for (int i = 0; i < b; ++i) {
+                    a(at + i, at + i) = T(std::uniform_real_distribution<double>(-1, 1)(r));
+                    if (i) a(at + i, at + i - 1) = a(at + i - 1, at + i) = T(std::uniform_real_distribution<double>(0.25, 2)(r));
+                }
+                const int z = nan_first ? 0 : b;  // the NaN block; its far end decides the direction
+                a(z, z) = nan_first ? T(5) : T(NAN), a(z + 1, z + 1) = nan_first ? T(NAN) : T(5);
+                a(z + 1, z) = a(z, z + 1) = T(1);
+                const std::string what = std::to_string(n) + (nan_first ? ", NaN block first" : ", NaN block last");
+                against_model_and_lapack(a, what);
+                Out<T> o(n);
+                ASSERT_EQ(single(SymV, a, o), rukErrNoConverge) << what;
+                ASSERT_EQ(single(SymVV, a, o), rukErrNoConverge) << what;
+                std::vector<double> block(std::size_t(b) * b), w(b);
+                for (int i = 0; i < b; ++i)
+                    for (int j = 0; j < b; ++j) block[i + j * b] = a(at + i, at + j);
+                ASSERT_EQ(LAPACKE_dsyev(LAPACK_COL_MAJOR, 'N', 'L', b, block.data(), b, w.data()), 0);
+                std::vector<T> ours(o.re.begin() + at, o.re.begin() + at + b);
+                std::sort(ours.begin(), ours.end());
+                const long double tol = 64 * n * em::kEps<T> * 4;
+                for (int i = 0; i < b; ++i) EXPECT_LE(std::fabs(ours[i] - w[i]), tol) << what << ", value " << i;
+                for (int j = at; j < at + b; ++j)
+                    for (int i = 0; i < n; ++i) {
+                        const bool in = i >= at && i < at + b;
+                        if (!in) EXPECT_EQ(o.d1(i, j), T(0)) << what << ", vector " << j << " outside the block, row " << i;
+                        long double res = -(long double)o.re[j] * o.d1(i, j), dot = 0;
+                        for (int k = at; k < at + b; ++k) res += (long double)a(i, k) * o.d1(k, j), dot += (long double)o.d1(k, i) * o.d1(k, j);
+                        if (in) EXPECT_LE(std::fabs(res), tol) << what << ", residual " << i << " " << j;
+                        if (in) EXPECT_LE(std::fabs(dot - (i == j)), 16 * n * em::kEps<T>) << what << ", orthonormality " << i << " " << j;
+                    }
+            }
+    };
+    run(0.0f), run(0.0);
+}
