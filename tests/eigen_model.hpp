@@ -3,7 +3,8 @@
 // The symmetric model follows the library's order of operations step by step (closed forms of
 // orders 1 and 2, Householder tridiagonalisation, the implicit-shift QL or mirrored QR
 // iteration, the selection sort) and sums the inner products of the reflections in index
-// order; the kernels may associate those sums otherwise. The general model covers what the
+// order, as the kernels do; a matrix that runs out of sweeps leaves the partial vectors and the
+// diagonal as the iteration left it. The general model covers what the
 // general families fix completely without such sums: matrices of order 1 and 2 (no Hessenberg
 // reduction; one deflation test, then the standardisation of the 2 x 2 block).
 #pragma once

@@ -2,9 +2,8 @@
 // both sets of eigenvectors, and the buffer-size queries.
 //
 // The single-object standard exports are checked against the model of eigen_model.hpp (the
-// symmetric families within rounding of the reflections' inner products, bit for bit where no
-// such sum enters; the general families of order 2 bit for bit), against worked cases and
-// against LAPACK. Every other form must then give the same bits as the single-object export,
+// symmetric families bit for bit, failures and their partial results included; the general
+// families of orders 1 and 2 bit for bit), against worked cases and against LAPACK. Every other form must then give the same bits as the single-object export,
 // in every layout, instruction-set variant and array count (lane groups filled and left with
 // tails), also after failures: partial results of the failing object, objects after it
 // untouched, in serial and in parallel runs. Also: argument checks in their orders, thresholds
