@@ -395,9 +395,11 @@ std::vector<N> qr_back(const F& f, int w, int h, std::vector<N> buf) {
 // The objects an array call processes: one run in array order (serial, or the driver with
 // fewer than 2 threads or fewer objects than threads), else the driver's runs (the first
 // count mod T threads take count/T + 1 objects, the others count/T); every run stops at its
-// own first failure. one(k) processes object k and returns its status.
+// own first failure. one(k) processes object k and returns its status. The merged status is
+// the first failure in run order; `failures` receives every run's first failure (the driver
+// may merge any of them).
 template <class One>
-rukStatus objects(int count, int threads, One one) {
+rukStatus objects(int count, int threads, One one, std::vector<rukStatus>* failures = nullptr) {
     const int T = threads < 2 || count < threads ? 1 : threads;
     const int chunk = count / T, rem = count % T;
     rukStatus merged = rukOk;
@@ -407,6 +409,7 @@ rukStatus objects(int count, int threads, One one) {
         for (int k = first; k < first + n; ++k)
             if (const rukStatus s = one(k)) {
                 if (merged == rukOk) merged = s;
+                if (failures) failures->push_back(s);
                 break;
             }
     }

@@ -388,7 +388,7 @@ TEST_P(FailingArray, ParallelRunsStopOnlyAtTheirOwnFailure) {
 
 TEST_P(SolverExport, FirstFailingCheckGroupDecidesAndNothingIsWritten) {
     const auto a = make(ex, Case{.n = 3, .h = 4, .count = 3, .style = 2, .seed = 7, .mode = 0});
-    if (f.fam == ChB && n.code == "mva" && n.lay == List) check_faults(*a, {GPtr, GStride, GShift, GSize, GCnt});
+    if (f.fam == ChB && n.code == "mva" && n.lay == List) check_faults(*a, std::vector<Grp>{GPtr, GStride, GShift, GSize, GCnt});
     else check_faults(*a, general_order(n));
 }
 
