@@ -38,8 +38,6 @@
 #include <utility>
 #include <vector>
 
-#include <time.h>
-
 #include "harness.hpp"
 #include "peers.hpp"
 #include "rukm.h"
@@ -343,16 +341,10 @@ bool run(peers::ArraySolver<T>& s, const Setup& setup, const T* b, T* x) {
     return false;
 }
 
-double thread_seconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
-}
-
-// The variant a case times: the only one, or the one whose timed work took the least thread
-// time in the best of three runs. The choice is made once per operation, type, shape and
-// implementation (at the first count run, 1,000 objects unless filtered out) and kept for
-// the other counts and layouts, whose work per object is the same.
+// The variant a case times: the only one, or the fastest (fastest_of). The choice is made
+// once per operation, type, shape and implementation (at the first count run, 1,000 objects
+// unless filtered out) and kept for the other counts and layouts, whose work per object is
+// the same.
 template <class T>
 std::size_t fastest(std::vector<Variant<T>>& v, const Setup& setup, const std::string& impl, const T* b, T* x) {
     static std::vector<std::pair<std::string, std::size_t>> chosen;
@@ -360,21 +352,7 @@ std::size_t fastest(std::vector<Variant<T>>& v, const Setup& setup, const std::s
                             std::to_string(setup.cols) + "/" + impl;
     for (const auto& [k, i] : chosen)
         if (k == key) return i;
-    std::size_t best = 0;
-    double best_time = 0;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        double t = 0;
-        for (int r = 0; r < 3; ++r) {
-            const double start = thread_seconds();
-            run(*v[i].solver, setup, b, x);
-            const double took = thread_seconds() - start;
-            t = r == 0 ? took : std::min(t, took);
-        }
-        if (i == 0 || t < best_time) {
-            best = i;
-            best_time = t;
-        }
-    }
+    const std::size_t best = fastest_of(v.size(), [&](std::size_t i) { run(*v[i].solver, setup, b, x); });
     chosen.emplace_back(key, best);
     return best;
 }

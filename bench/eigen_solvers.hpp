@@ -25,18 +25,6 @@
 
 namespace rukbench::peers::eigen {
 
-template <class M>
-using Objects = std::vector<M, Eigen::aligned_allocator<M>>;
-
-// The packed row-major sources, copied into M's storage order.
-template <class M>
-Objects<M> load(const typename M::Scalar* a, std::int64_t count) {
-    using Rows = Eigen::Matrix<typename M::Scalar, M::RowsAtCompileTime, M::ColsAtCompileTime, Eigen::RowMajor>;
-    Objects<M> out(static_cast<std::size_t>(count));
-    for (std::size_t k = 0; k < out.size(); ++k) out[k] = Eigen::Map<const Rows>(a + k * M::SizeAtCompileTime);
-    return out;
-}
-
 // One decomposition object per matrix.
 template <class Dec>
 class Factored final : public ArraySolver<typename Dec::Scalar> {

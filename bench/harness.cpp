@@ -1,6 +1,7 @@
 #include "harness.hpp"
 
 #include <cpuid.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cmath>
@@ -142,6 +143,30 @@ std::string processor() {
     const char* isa = __builtin_cpu_supports("avx512f") ? "AVX-512" : __builtin_cpu_supports("avx2") ? "AVX2" : "SSE2";
     return (name.empty() ? std::string("unknown processor") : name) + " (family " + std::to_string(family) +
            ", model " + std::to_string(model) + ", " + isa + ")";
+}
+
+std::size_t fastest_of(std::size_t n, const std::function<void(std::size_t)>& run) {
+    auto thread_seconds = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+    };
+    std::size_t best = 0;
+    double best_time = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        double t = 0;
+        for (int r = 0; r < 3; ++r) {
+            const double start = thread_seconds();
+            run(i);
+            const double took = thread_seconds() - start;
+            t = r == 0 ? took : std::min(t, took);
+        }
+        if (i == 0 || t < best_time) {
+            best = i;
+            best_time = t;
+        }
+    }
+    return best;
 }
 
 Group& group(const std::string& name, const Workload& work) {

@@ -161,6 +161,11 @@ Body checked_case(const Arrays<T>& w, Run<T> run, Check<T> check) {
     };
 }
 
+// Of `n` alternative implementations of one case (an Eigen peer in its two storage orders),
+// the index of the one whose run(i) takes the least CPU time of this thread, in the best of
+// three runs of each. Never call it inside a timed loop.
+std::size_t fastest_of(std::size_t n, const std::function<void(std::size_t)>& run);
+
 // The processor the benchmarks run on: its name, family and model, and the widest vector
 // instruction set it has.
 std::string processor();

@@ -169,4 +169,41 @@ Binary<T> eigen_single_dot(int len);                      // *d = a . b
 template <class T>
 Binary<T> eigen_single_cross();                           // d = a x b (3-vectors)
 
+// The eigenvalue problems over an array of `count` packed row-major matrices of one order:
+// symmetric values (ascending or descending, as the implementation gives them) and values
+// with the orthonormal eigenvectors; general values, values with the right eigenvectors, and
+// values with the right and the left ones. An ArrayEigen owns its copy of the sources, in the
+// storage order its implementation is fastest with, and the outputs of its last run.
+enum class Spectrum { SymValues, SymVectors, Values, RightVectors, BothVectors };
+
+template <class T>
+class ArrayEigen {
+public:
+    virtual ~ArrayEigen() = default;
+    // The eigenvalues (and vectors) of every matrix; false when the implementation reports a
+    // failure.
+    virtual bool run() = 0;
+    // The results of matrix k, for checks outside the timed loops: the eigenvalues re + i im in
+    // the implementation's order (im zero for the symmetric problems), and the eigenvectors as
+    // the columns of a packed row-major matrix, column j for eigenvalue j; a complex pair j, j+1
+    // (j the first) has the real part of the vector of eigenvalue j in column j and its
+    // imaginary part in column j+1. `left` is called for BothVectors only.
+    virtual void values(std::int64_t k, T* re, T* im) const = 0;
+    virtual void right(std::int64_t k, T* v) const = 0;
+    virtual void left(std::int64_t k, T* v) const = 0;
+};
+
+// The Eigen and LAPACKE eigen solvers of `count` packed row-major matrices of order 3, 4 or 6
+// `a`, copied into the peer's storage order before any timing: for Eigen row-major or
+// column-major as asked, for LAPACKE column-major. Eigen's solver is SelfAdjointEigenSolver
+// (its closed form computeDirect when `direct`, order 3 only) or EigenSolver; LAPACKE's syev
+// or geev. Null for a problem or order the peer has no case for (Eigen computes no left
+// eigenvectors).
+std::unique_ptr<ArrayEigen<float>> eigen_spectrum(Spectrum s, int order, const float* a, std::int64_t count,
+                                                  bool row_major, bool direct);
+std::unique_ptr<ArrayEigen<double>> eigen_spectrum(Spectrum s, int order, const double* a, std::int64_t count,
+                                                   bool row_major, bool direct);
+std::unique_ptr<ArrayEigen<float>> lapack_spectrum(Spectrum s, int order, const float* a, std::int64_t count);
+std::unique_ptr<ArrayEigen<double>> lapack_spectrum(Spectrum s, int order, const double* a, std::int64_t count);
+
 }  // namespace rukbench::peers
