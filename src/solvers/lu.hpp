@@ -149,8 +149,11 @@ struct LuDecomp : Decomposition {
             load_group(job.a, k, m, n, n, all_of(n * n), a);
             const int done = completed(lanes(a, q), m);
             store_group(job.d, k, done, n, n, all_of(n * n), a);
+            // Local copies: the pivot stores could otherwise alias the job's own fields.
+            std::int32_t* const p = job.x + std::ptrdiff_t(k) * n;
+            const int order = n;
             for (int l = 0; l < done; ++l)
-                for (int i = 0; i < n; ++i) job.x[std::ptrdiff_t(k + l) * n + i] = std::int32_t(q[i * kGroup<T> + l]);
+                for (int i = 0; i < order; ++i) p[l * order + i] = std::int32_t(q[i * kGroup<T> + l]);
             return done;
         }, one);
     }
