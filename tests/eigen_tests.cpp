@@ -866,11 +866,15 @@ TEST(EigenResults, SymmetricNoConvergenceLeavesThePartialResults) {
                 for (int j = at; j < at + b; ++j)
                     for (int i = 0; i < n; ++i) {
                         const bool in = i >= at && i < at + b;
-                        if (!in) EXPECT_EQ(o.d1(i, j), T(0)) << what << ", vector " << j << " outside the block, row " << i;
+                        if (!in) {
+                            EXPECT_EQ(o.d1(i, j), T(0)) << what << ", vector " << j << " outside the block, row " << i;
+                        }
                         long double res = -(long double)o.re[j] * o.d1(i, j), dot = 0;
                         for (int k = at; k < at + b; ++k) res += (long double)a(i, k) * o.d1(k, j), dot += (long double)o.d1(k, i) * o.d1(k, j);
-                        if (in) EXPECT_LE(std::fabs(res), tol) << what << ", residual " << i << " " << j;
-                        if (in) EXPECT_LE(std::fabs(dot - (i == j)), 16 * n * em::kEps<T>) << what << ", orthonormality " << i << " " << j;
+                        if (in) {
+                            EXPECT_LE(std::fabs(res), tol) << what << ", residual " << i << " " << j;
+                            EXPECT_LE(std::fabs(dot - (i == j)), 16 * n * em::kEps<T>) << what << ", orthonormality " << i << " " << j;
+                        }
                     }
             }
     };
