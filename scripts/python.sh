@@ -13,6 +13,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${RUKM_BUILD_DIR:-$root/build/python}
+case "$build" in /*) ;; *) build=$(pwd)/$build ;; esac  # the steps below change folder
 venv=${RUKM_VENV:-$root/out/venv}
 python=/usr/bin/python3   # Debian's interpreter, which sees Debian's numpy
 
